@@ -1,0 +1,37 @@
+// The fixed table of system colors.
+#include "color_catalog.h"
+
+const ColorEntry ColorCatalog[] = {
+    { "ActiveBorder",          COLOR_ACTIVEBORDER,            40000 },
+    { "ActiveTitle",           COLOR_ACTIVECAPTION,           40000 },
+    { "AppWorkSpace",          COLOR_APPWORKSPACE,            40000 },
+    { "Background",            COLOR_BACKGROUND,              40000 },
+    { "ButtonAlternateFace",   25,                            40000 }, // has no COLOR_ constant
+    { "ButtonDkShadow",        COLOR_3DDKSHADOW,              40000 },
+    { "ButtonFace",            COLOR_BTNFACE,                 40000 },
+    { "ButtonHilight",         COLOR_BTNHIGHLIGHT,            40000 },
+    { "ButtonLight",           COLOR_3DLIGHT,                 40000 },
+    { "ButtonShadow",          COLOR_BTNSHADOW,               40000 },
+    { "ButtonText",            COLOR_BTNTEXT,                 40000 },
+    { "GradientActiveTitle",   COLOR_GRADIENTACTIVECAPTION,   40010 },
+    { "GradientInactiveTitle", COLOR_GRADIENTINACTIVECAPTION, 40010 },
+    { "GrayText",              COLOR_GRAYTEXT,                40000 },
+    { "Hilight",               COLOR_HIGHLIGHT,               40000 },
+    { "HilightText",           COLOR_HIGHLIGHTTEXT,           40000 },
+    { "HotTrackingColor",      COLOR_HOTLIGHT,                40010 },
+    { "InactiveBorder",        COLOR_INACTIVEBORDER,          40000 },
+    { "InactiveTitle",         COLOR_INACTIVECAPTION,         40000 },
+    { "InactiveTitleText",     COLOR_INACTIVECAPTIONTEXT,     40000 },
+    { "InfoText",              COLOR_INFOTEXT,                40000 },
+    { "InfoWindow",            COLOR_INFOBK,                  40000 },
+    { "Menu",                  COLOR_MENU,                    40000 },
+    { "MenuHilight",           COLOR_MENUHILIGHT,             50001 },
+    { "MenuBar",               COLOR_MENUBAR,                 50001 },
+    { "MenuText",              COLOR_MENUTEXT,                40000 },
+    { "Scrollbar",             COLOR_SCROLLBAR,               40000 },
+    { "TitleText",             COLOR_CAPTIONTEXT,             40000 },
+    { "Window",                COLOR_WINDOW,                  40000 },
+    { "WindowFrame",           COLOR_WINDOWFRAME,             40000 },
+    { "WindowText",            COLOR_WINDOWTEXT,              40000 },
+    { "",                      0,                             0     },
+};

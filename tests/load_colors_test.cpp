@@ -1,0 +1,161 @@
+// Loading the scheme from a scratch registry into a real list control.
+#include "color_catalog.h"
+#include "color_list_window.h"
+#include "color_text.h"
+#include "import_patch.h"
+#include "scheme.h"
+#include "scratch_registry.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <commctrl.h>
+#include <string.h>
+
+// The platform version the stand-in reports; the size field it was handed.
+static DWORD g_fakeMajor, g_fakeMinor;
+static BOOL g_fakeVersionOk;
+static DWORD g_versionSizeSeen;
+
+static BOOL WINAPI FakeGetVersionExA(OSVERSIONINFOA *info)
+{
+    g_versionSizeSeen = info->dwOSVersionInfoSize;
+    if (!g_fakeVersionOk)
+        return FALSE;
+    info->dwMajorVersion = g_fakeMajor;
+    info->dwMinorVersion = g_fakeMinor;
+    info->dwBuildNumber = 1234;
+    info->dwPlatformId = VER_PLATFORM_WIN32_NT;
+    return TRUE;
+}
+
+class LoadColorsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_fakeMajor = 5, g_fakeMinor = 1, g_fakeVersionOk = TRUE, g_versionSizeSeen = 0;
+    }
+
+    // The catalog's names in force at a version, in the order the list must show them.
+    static std::vector<std::string> ExpectedNames(VersionCode version)
+    {
+        std::vector<std::string> names;
+        for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
+            if (e->minVersion <= version)
+                names.push_back(e->name);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    ScratchRegistry registry_;
+    ColorListWindow list_;
+    ImportPatch version_{ "kernel32.dll", "GetVersionExA", (const void *)FakeGetVersionExA };
+};
+
+TEST_F(LoadColorsTest, ListsTheColorsOfTheRunningVersionInNameOrder)
+{
+    static const struct { DWORD major, minor; size_t rows; } cases[] = {
+        { 3, 51, 0 }, { 3, 99, 0 }, { 4, 0, 26 }, { 4, 10, 29 }, { 4, 90, 29 },
+        { 5, 0, 29 }, { 5, 1, 31 }, { 6, 1, 31 }, { 10, 0, 31 },
+    };
+    for (const auto &c : cases) {
+        g_fakeMajor = c.major, g_fakeMinor = c.minor;
+        EXPECT_EQ(1, LoadColors(list_.hwnd())) << c.major << "." << c.minor;
+        std::vector<std::string> names = list_.Names();
+        EXPECT_EQ(c.rows, names.size()) << c.major << "." << c.minor;
+        EXPECT_EQ(ExpectedNames(c.major * 10000 + c.minor), names) << c.major << "." << c.minor;
+    }
+    EXPECT_EQ(148u, g_versionSizeSeen);
+}
+
+TEST_F(LoadColorsTest, RowsCarryTheirColorIndexAndMenuBarSortsFirst)
+{
+    LoadColors(list_.hwnd());
+    EXPECT_LT(list_.RowOf("MenuBar"), list_.RowOf("MenuHilight"));
+
+    char name[TEXT_BUFFER_SIZE];
+    bool seen[31] = {};
+    for (int row = 0; row < CountRows(list_.hwnd()); row++) {
+        int index = ReadRowNameAndIndex(list_.hwnd(), row, name);
+        const ColorEntry *e = ColorCatalog;
+        while (e->name[0] && strcmp(e->name, name) != 0)
+            e++;
+        EXPECT_EQ(e->index, index) << name;
+        ASSERT_TRUE(index >= 0 && index < 31) << name;
+        seen[index] = true;
+    }
+    EXPECT_EQ(31, std::count(seen, seen + 31, true));
+}
+
+TEST_F(LoadColorsTest, FailedVersionQueryListsTheColorsEveryVersionHas)
+{
+    g_fakeVersionOk = FALSE;
+    EXPECT_EQ(1, LoadColors(list_.hwnd()));
+    EXPECT_EQ(ExpectedNames(40000), list_.Names());
+}
+
+TEST_F(LoadColorsTest, ShowsEachValueAsTextUpToItsFirstZero)
+{
+    static const char thirtyOne[] = "1234567890123456789012345678901";
+    static const char thirtyTwo[] = "12345678901234567890123456789012";
+    const DWORD dwordText = 0x00333231, dwordFull = 0x34333231;
+    static const struct {
+        const char *name; DWORD type; const void *data; DWORD cb; const char *shown;
+    } cases[] = {
+        { "ButtonFace",     REG_SZ,     "212 208 200", 12, "212 208 200" },
+        { "ButtonText",     REG_SZ,     thirtyOne,     32, thirtyOne },   // 31 characters: whole
+        { "ButtonShadow",   REG_SZ,     thirtyTwo,     33, "" },          // 33 bytes: unreadable
+        { "ButtonLight",    REG_BINARY, thirtyTwo,     32, "" },          // 32 bytes, no zero
+        { "ButtonHilight",  REG_BINARY, thirtyOne,     32, thirtyOne },   // 32 bytes ending in zero
+        { "GrayText",       REG_BINARY, "1 2\0junk",   8,  "1 2" },
+        { "Hilight",        REG_DWORD,  &dwordText,    4,  "123" },
+        { "HilightText",    REG_DWORD,  &dwordFull,    4,  "1234" },
+        { "InfoText",       REG_SZ,     "",            1,  "" },
+        { "Menu",           REG_EXPAND_SZ, "4 5 6",    6,  "4 5 6" },
+    };
+    for (const auto &c : cases)
+        registry_.Set(c.name, c.type, c.data, c.cb);
+
+    EXPECT_EQ(1, LoadColors(list_.hwnd()));
+    for (const auto &c : cases)
+        EXPECT_EQ(c.shown, list_.TextOf(c.name)) << c.name;
+    EXPECT_EQ("", list_.TextOf("Window")) << "a missing value shows as an empty row";
+}
+
+TEST_F(LoadColorsTest, UnterminatedValueNeverShowsTheRowBefore)
+{
+    // Rows are read in catalog order into one buffer: ActiveBorder, then ActiveTitle.
+    registry_.SetText("ActiveBorder", "101 102 103 104 105 106 107");
+    registry_.Set("ActiveTitle", REG_BINARY, "7 8", 3);
+    registry_.SetText("AppWorkSpace", "201 202 203 204 205 206 207");
+    registry_.Set("Background", REG_SZ, "9 9", 3);
+
+    LoadColors(list_.hwnd());
+    EXPECT_EQ("7 8", list_.TextOf("ActiveTitle"));
+    EXPECT_EQ("9 9", list_.TextOf("Background"));
+}
+
+TEST_F(LoadColorsTest, MissingKeyEmptiesTheListAndFails)
+{
+    registry_.SetText("Window", "1 2 3");
+    LoadColors(list_.hwnd());
+    ASSERT_EQ(31, CountRows(list_.hwnd()));
+
+    registry_.DeleteColorsKey();
+    EXPECT_EQ(0, LoadColors(list_.hwnd()));
+    EXPECT_EQ(0, CountRows(list_.hwnd()));
+}
+
+TEST_F(LoadColorsTest, LoadingAgainDiscardsEditsAndSelection)
+{
+    registry_.SetText("Window", "1 2 3");
+    LoadColors(list_.hwnd());
+    int row = list_.RowOf("Window");
+    SetRowText(list_.hwnd(), row, "255 128 0");
+    ListView_SetItemState(list_.hwnd(), row, LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_EQ(row, GetSelectedRow(list_.hwnd()));
+
+    LoadColors(list_.hwnd());
+    EXPECT_EQ(31, CountRows(list_.hwnd()));
+    EXPECT_EQ("1 2 3", list_.TextOf("Window"));
+    EXPECT_EQ(-1, GetSelectedRow(list_.hwnd()));
+}

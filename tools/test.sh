@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the shipped 32-bit program and the 64-bit test build, and runs
+# every test under Wine in a scratch prefix on a virtual display. Leaves no process behind.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+tools/setup.sh
+cmake --preset release-x86 >/dev/null
+cmake --build --preset release-x86
+cmake --preset test-x64 >/dev/null
+cmake --build --preset test-x64
+
+. tools/wine-session.sh
+trap wine_session_end EXIT
+wine_session_virtual_display
+wine_session_start "$root/build/test-x64/wineprefix"
+ctest --preset test-x64 "$@"
