@@ -19,3 +19,8 @@ int GetSelectedRow(HWND hwndList);
 // Fills the list with the colors that this platform has, as stored for the current user.
 // Returns 0 when the key could not be opened (the list is then empty), else 1.
 int LoadColors(HWND hwndList);
+
+// Writes every row's non-empty color text back to the registry, then applies all rows at
+// once with SetSysColors (an empty text applies black). Returns 1 when the key was opened and
+// every text written, else 0, and then applies nothing.
+int SaveColors(HWND hwndList);
