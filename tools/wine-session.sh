@@ -38,6 +38,28 @@ wine_session_start() {
     # Start Wine's services now, with nowhere to write: otherwise the first test starts them
     # and they hold its output pipe open, and ctest waits for them.
     "$WINE64" cmd /c exit >/dev/null 2>&1 </dev/null
+    wine_session_configure
+}
+
+# Maps the dialog's font name to an installed Japanese font and, on our own virtual display
+# where no window manager runs, has Wine draw the captions itself. regedit keeps the
+# Japanese name intact only when it reads UTF-16.
+wine_session_configure() {
+    local reg
+    reg=$(mktemp --suffix=.reg)
+    {
+        printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+            '"ＭＳ Ｐゴシック"="IPAPGothic"' ''
+        [ -z "$xvfb_pid" ] || printf '%s\r\n' \
+            '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' ''
+    } | iconv -f UTF-8 -t UTF-16 >"$reg"
+    "$WINE64" regedit /s "$reg" >/dev/null 2>&1 </dev/null
+    rm -f "$reg"
+    # Wine draws the caption buttons with Marlett, which Debian's Wine does not find by itself.
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts marlett
+    marlett=$(dpkg -L fonts-wine 2>/dev/null | grep -m1 '/marlett\.ttf$' || true)
+    [ -z "$marlett" ] || [ -f "$fonts/marlett.ttf" ] || cp "$marlett" "$fonts/"
 }
 
 wine_session_end() {

@@ -1,0 +1,90 @@
+// The dialog procedure: initialisation, the four buttons, and the dispatch of the list's
+// events to their handlers.
+#include "main_dialog.h"
+#include "resource.h"
+#include "scheme.h"
+
+HINSTANCE g_hInstance;
+HWND g_hwndList;
+HMENU g_hmenuContext;
+UINT g_cfColor;
+
+// Prepares the dialog; ends it at once when the clipboard format cannot be registered.
+static void OnInitDialog(HWND hDlg)
+{
+    g_cfColor = RegisterClipboardFormatA("COLORREF");
+    if (!g_cfColor) {
+        EndDialog(hDlg, 0);
+        return;
+    }
+    g_hInstance = (HINSTANCE)GetWindowLongPtrA(hDlg, GWLP_HINSTANCE);
+
+    HICON hiconBig = LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_MAIN));
+    SendMessageA(hDlg, WM_SETICON, ICON_BIG, (LPARAM)hiconBig);
+    HANDLE hiconSmall = LoadImageA(g_hInstance, MAKEINTRESOURCEA(IDI_MAIN), IMAGE_ICON,
+                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                   LR_DEFAULTCOLOR);
+    SendMessageA(hDlg, WM_SETICON, ICON_SMALL, (LPARAM)hiconSmall);
+
+    g_hmenuContext = GetSubMenu(LoadMenuA(g_hInstance, MAKEINTRESOURCEA(IDR_CONTEXT)), 0);
+    g_hwndList = GetDlgItem(hDlg, IDC_LIST);
+    InitColorList(g_hwndList);
+}
+
+// Saves and applies the scheme, then disables Apply until the next edit.
+static void OnApply(HWND hDlg)
+{
+    SaveColors(g_hwndList);
+    HWND hwndApply = GetDlgItem(hDlg, IDC_APPLY);
+    // A disabled control that keeps the focus would leave the dialog deaf to the keyboard.
+    if (GetFocus() == hwndApply)
+        SendMessageA(hDlg, WM_NEXTDLGCTL, 0, FALSE);
+    EnableWindow(hwndApply, FALSE);
+}
+
+static void OnCommand(HWND hDlg, int id)
+{
+    switch (id) {
+    case IDOK:
+        SaveColors(g_hwndList);
+        EndDialog(hDlg, 1);
+        break;
+    case IDCANCEL:
+        EndDialog(hDlg, 0);
+        break;
+    case IDC_APPLY:
+        OnApply(hDlg);
+        break;
+    case IDC_REFRESH:
+        LoadColors(g_hwndList);
+        break;
+    }
+}
+
+static void OnDestroy()
+{
+    if (g_hmenuContext)
+        DestroyMenu(g_hmenuContext);
+    g_hmenuContext = NULL;
+}
+
+// Returns FALSE for every message, so that the dialog manager sets no default focus.
+INT_PTR CALLBACK MainDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM)
+{
+    switch (msg) {
+    case WM_INITDIALOG:
+        OnInitDialog(hDlg);
+        break;
+    case WM_COMMAND:
+        OnCommand(hDlg, LOWORD(wParam));
+        break;
+    case WM_SYSCOLORCHANGE:
+        // Only top-level windows hear of new system colors; the list caches its own.
+        SendMessageA(g_hwndList, WM_SYSCOLORCHANGE, 0, 0);
+        break;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    }
+    return FALSE;
+}
