@@ -4,6 +4,8 @@
 #include "resource.h"
 #include "scheme.h"
 
+#include <commctrl.h>
+
 HINSTANCE g_hInstance;
 HWND g_hwndList;
 HMENU g_hmenuContext;
@@ -28,6 +30,7 @@ static void OnInitDialog(HWND hDlg)
 
     g_hmenuContext = GetSubMenu(LoadMenuA(g_hInstance, MAKEINTRESOURCEA(IDR_CONTEXT)), 0);
     g_hwndList = GetDlgItem(hDlg, IDC_LIST);
+    SubclassList(g_hwndList);
     InitColorList(g_hwndList);
 }
 
@@ -58,7 +61,19 @@ static void OnCommand(HWND hDlg, int id)
     case IDC_REFRESH:
         LoadColors(g_hwndList);
         break;
+    case ID_COPY:
+        CopySelectedRow(hDlg);
+        break;
+    case ID_PASTE:
+        PasteToSelectedRow(hDlg);
+        break;
     }
+}
+
+static void OnNotify(HWND hDlg, int idFrom, const NMHDR *header)
+{
+    if (idFrom == IDC_LIST && header->code == NM_DBLCLK)
+        EditSelectedRow(hDlg);
 }
 
 static void OnDestroy()
@@ -69,7 +84,7 @@ static void OnDestroy()
 }
 
 // Returns FALSE for every message, so that the dialog manager sets no default focus.
-INT_PTR CALLBACK MainDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK MainDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_INITDIALOG:
@@ -77,6 +92,12 @@ INT_PTR CALLBACK MainDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM)
         break;
     case WM_COMMAND:
         OnCommand(hDlg, LOWORD(wParam));
+        break;
+    case WM_NOTIFY:
+        OnNotify(hDlg, (int)wParam, (const NMHDR *)lParam);
+        break;
+    case WM_CONTEXTMENU:
+        ShowContextMenu(hDlg, (HWND)wParam, lParam);
         break;
     case WM_SYSCOLORCHANGE:
         // Only top-level windows hear of new system colors; the list caches its own.

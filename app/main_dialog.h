@@ -17,3 +17,18 @@ INT_PTR CALLBACK MainDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // init_color_list.cpp
 int InitColorList(HWND hwndList);
+
+// color_picker.cpp
+int PickColor(HWND hwndOwner, COLORREF &color);
+
+// row_commands.cpp: each acts on the selected row and does nothing when none is selected.
+void EditSelectedRow(HWND hDlg);
+void CopySelectedRow(HWND hDlg);
+void PasteToSelectedRow(HWND hDlg);
+
+// context_menu.cpp
+void ShowContextMenu(HWND hDlg, HWND hwndClicked, LPARAM lParam);
+
+// list_subclass.cpp
+LRESULT CALLBACK ListSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void SubclassList(HWND hwndList);

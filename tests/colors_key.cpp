@@ -1,0 +1,57 @@
+// Reading and writing color values for the tests.
+#include "colors_key.h"
+
+#include <gtest/gtest.h>
+
+HKEY ColorsKey::Open(REGSAM access)
+{
+    HKEY hkey = NULL;
+    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root_, "Control Panel\\Colors", 0, NULL, 0, access,
+                                             NULL, &hkey, NULL));
+    return hkey;
+}
+
+void ColorsKey::Set(const char *name, DWORD type, const void *data, DWORD cb)
+{
+    HKEY hkey = Open(KEY_SET_VALUE);
+    EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(hkey, name, 0, type, (const BYTE *)data, cb)) << name;
+    RegCloseKey(hkey);
+}
+
+void ColorsKey::SetText(const char *name, const char *text)
+{
+    Set(name, REG_SZ, text, lstrlenA(text) + 1);
+}
+
+void ColorsKey::Delete(const char *name)
+{
+    HKEY hkey = Open(KEY_SET_VALUE);
+    RegDeleteValueA(hkey, name);
+    RegCloseKey(hkey);
+}
+
+bool ColorsKey::Exists(const char *name)
+{
+    return Type(name) != REG_NONE;
+}
+
+DWORD ColorsKey::Type(const char *name)
+{
+    HKEY hkey = Open(KEY_QUERY_VALUE);
+    DWORD type = REG_NONE;
+    if (RegQueryValueExA(hkey, name, NULL, &type, NULL, NULL) != ERROR_SUCCESS)
+        type = REG_NONE;
+    RegCloseKey(hkey);
+    return type;
+}
+
+std::string ColorsKey::Text(const char *name)
+{
+    char data[256] = {};
+    DWORD cb = sizeof data - 1;
+    HKEY hkey = Open(KEY_QUERY_VALUE);
+    LONG rc = RegQueryValueExA(hkey, name, NULL, NULL, (BYTE *)data, &cb);
+    RegCloseKey(hkey);
+    EXPECT_EQ(ERROR_SUCCESS, rc) << name;
+    return rc == ERROR_SUCCESS ? std::string(data) : std::string();
+}

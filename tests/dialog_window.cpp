@@ -1,0 +1,197 @@
+// Reading the dialog and its list from outside its process.
+#include "dialog_window.h"
+#include "real_input.h"
+#include "resource.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <stddef.h>
+
+// A block of memory in the list's process for a message whose lParam points to data.
+class RemoteBlock {
+public:
+    RemoteBlock(DWORD processId, size_t size) : size_(size)
+    {
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+        base_ = (BYTE *)VirtualAllocEx(process_, NULL, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteBlock()
+    {
+        VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+        CloseHandle(process_);
+    }
+    BYTE *base() const { return base_; }
+    void Write(const void *data) { WriteProcessMemory(process_, base_, data, size_, NULL); }
+    void Read(void *data) { ReadProcessMemory(process_, base_, data, size_, NULL); }
+
+private:
+    HANDLE process_;
+    BYTE *base_;
+    size_t size_;
+};
+
+struct ItemTextRequest {
+    LVITEMA item;
+    char text[64];
+};
+
+static std::string ItemText(DWORD processId, HWND list, int row, int subItem)
+{
+    ItemTextRequest request = {};
+    RemoteBlock remote(processId, sizeof request);
+    request.item.iSubItem = subItem;
+    request.item.cchTextMax = sizeof request.text;
+    request.item.pszText = (char *)remote.base() + offsetof(ItemTextRequest, text);
+    remote.Write(&request);
+    SendMessageA(list, LVM_GETITEMTEXTA, row, (LPARAM)remote.base());
+    remote.Read(&request);
+    return request.text;
+}
+
+struct ColumnRequest {
+    LVCOLUMNA column;
+    char text[64];
+};
+
+std::string DialogWindow::ColumnTitle(int column) const
+{
+    ColumnRequest request = {};
+    RemoteBlock remote(processId_, sizeof request);
+    request.column.mask = LVCF_TEXT;
+    request.column.cchTextMax = sizeof request.text;
+    request.column.pszText = (char *)remote.base() + offsetof(ColumnRequest, text);
+    remote.Write(&request);
+    SendMessageA(list_, LVM_GETCOLUMNA, column, (LPARAM)remote.base());
+    remote.Read(&request);
+    return request.text;
+}
+
+int DialogWindow::Rows() const
+{
+    return (int)SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0);
+}
+
+std::string DialogWindow::Name(int row) const
+{
+    return ItemText(processId_, list_, row, 0);
+}
+
+std::string DialogWindow::Text(int row) const
+{
+    return ItemText(processId_, list_, row, 1);
+}
+
+int DialogWindow::RowOf(const char *name) const
+{
+    for (int row = 0; row < Rows(); row++)
+        if (Name(row) == name)
+            return row;
+    ADD_FAILURE() << name << " is not listed";
+    return -1;
+}
+
+int DialogWindow::Selected() const
+{
+    return (int)SendMessageA(list_, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+}
+
+POINT DialogWindow::RowPoint(int row) const
+{
+    SendMessageA(list_, LVM_ENSUREVISIBLE, row, FALSE);
+    RECT rect = {};
+    rect.left = LVIR_LABEL;
+    RemoteBlock remote(processId_, sizeof rect);
+    remote.Write(&rect);
+    SendMessageA(list_, LVM_GETITEMRECT, row, (LPARAM)remote.base());
+    remote.Read(&rect);
+    POINT point = { rect.left + 10, (rect.top + rect.bottom) / 2 };
+    ClientToScreen(list_, &point);
+    return point;
+}
+
+POINT DialogWindow::SelectionPoint() const
+{
+    POINT point = RowPoint(Selected());
+    RECT client;
+    GetClientRect(list_, &client);
+    ScreenToClient(list_, &point);
+    point.x = client.right - 8;
+    ClientToScreen(list_, &point);
+    return point;
+}
+
+void DialogWindow::ClickRow(const char *name) const
+{
+    int row = RowOf(name);
+    Click(RowPoint(row));
+    EXPECT_TRUE(WaitUntil([&] { return Selected() == row; })) << name << " was not selected";
+}
+
+HWND DialogWindow::Focus() const
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(hwnd_, NULL), &info);
+    return info.hwndFocus;
+}
+
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+static BOOL CALLBACK FindOwned(HWND hwnd, LPARAM lParam)
+{
+    OwnedSearch *search = (OwnedSearch *)lParam;
+    char cls[16];
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (GetWindow(hwnd, GW_OWNER) == search->owner && IsWindowVisible(hwnd) && !lstrcmpA(cls, "#32770")) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND DialogWindow::OwnedDialog() const
+{
+    OwnedSearch search = { hwnd_, NULL };
+    EnumWindows(FindOwned, (LPARAM)&search);
+    return search.found;
+}
+
+struct DialogSearch {
+    DWORD processId;
+    HWND found;
+};
+
+static BOOL CALLBACK FindHueset(HWND hwnd, LPARAM lParam)
+{
+    DialogSearch *search = (DialogSearch *)lParam;
+    DWORD processId;
+    GetWindowThreadProcessId(hwnd, &processId);
+    char caption[16];
+    GetWindowTextA(hwnd, caption, sizeof caption);
+    if (processId == search->processId && IsWindowVisible(hwnd) && !lstrcmpA(caption, "Hueset")) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool DialogWindow::Find(DWORD processId, int timeoutMs)
+{
+    processId_ = processId;
+    DialogSearch search = { processId, NULL };
+    bool found = WaitUntil([&] {
+        EnumWindows(FindHueset, (LPARAM)&search);
+        return search.found && SendMessageA(GetDlgItem(search.found, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0;
+    }, timeoutMs);
+    hwnd_ = search.found;
+    list_ = GetDlgItem(hwnd_, IDC_LIST);
+    return found;
+}
+
+bool DialogWindow::ApplyEnabled() const
+{
+    return IsWindowEnabled(Item(IDC_APPLY)) != FALSE;
+}

@@ -1,0 +1,37 @@
+// The Hueset dialog as a person and a test see it from outside: its windows, the rows of its
+// list (read through memory in the dialog's process, as for any other program's list), and
+// the platform's own windows that it opens.
+#pragma once
+
+#include <windows.h>
+#include <string>
+
+class DialogWindow {
+public:
+    HWND hwnd() const { return hwnd_; }
+    HWND list() const { return list_; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+    int Rows() const;
+    std::string Name(int row) const;
+    std::string Text(int row) const;
+    int RowOf(const char *name) const;
+    std::string TextOf(const char *name) const { return Text(RowOf(name)); }
+    int Selected() const;
+    std::string ColumnTitle(int column) const;
+
+    POINT RowPoint(int row) const; // a screen point inside the row, scrolled into view
+    POINT SelectionPoint() const;  // a point of the selected row's background, past its text
+    void ClickRow(const char *name) const; // selects the row with a real click
+    bool ApplyEnabled() const;
+    HWND Focus() const;            // the keyboard focus in the dialog's thread
+    HWND OwnedDialog() const;      // a dialog box the Hueset dialog owns, such as the picker
+
+protected:
+    // Waits for a visible dialog captioned "Hueset" of the given process whose list is filled.
+    bool Find(DWORD processId, int timeoutMs);
+
+    HWND hwnd_ = NULL;
+    HWND list_ = NULL;
+    DWORD processId_ = 0;
+};

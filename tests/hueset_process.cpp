@@ -1,0 +1,47 @@
+// Starting and ending Hueset.exe for the tests.
+#include "hueset_process.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+// Hueset.exe is built beside the test programs.
+static std::string HuesetPath()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, sizeof path);
+    std::string dir(path);
+    return dir.substr(0, dir.find_last_of("\\/") + 1) + "Hueset.exe";
+}
+
+HuesetProcess::HuesetProcess()
+{
+    std::string path = HuesetPath();
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(path.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process_)) {
+        ADD_FAILURE() << "cannot start " << path << ": error " << GetLastError();
+        return;
+    }
+    WaitForInputIdle(process_.hProcess, 10000);
+    EXPECT_TRUE(Find(process_.dwProcessId, 10000)) << "the dialog did not show its rows";
+}
+
+HuesetProcess::~HuesetProcess()
+{
+    if (!process_.hProcess)
+        return;
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+DWORD HuesetProcess::WaitForExit(int timeoutMs)
+{
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}

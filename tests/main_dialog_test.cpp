@@ -1,0 +1,261 @@
+// The program and its dialog, driven with real input as a person would: the buttons, the keys
+// the dialog manager gives them, and what reaches the registry and the live colors.
+#include "color_catalog.h"
+#include "color_text.h"
+#include "dialog_thread.h"
+#include "hueset_process.h"
+#include "import_patch.h"
+#include "live_colors.h"
+#include "real_input.h"
+#include "resource.h"
+#include "saved_scheme.h"
+#include "scratch_registry.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
+
+static COLORREF ScreenPixel(POINT point)
+{
+    HDC screen = GetDC(NULL);
+    COLORREF pixel = GetPixel(screen, point.x, point.y);
+    ReleaseDC(NULL, screen);
+    return pixel;
+}
+
+// A scheme stored with REG_EXPAND_SZ values, so that a value the program writes (as REG_SZ)
+// can be told from one it left alone; "Window" missing, "Hilight" out of range.
+class MainDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        scheme_.SetDistinctTexts(REG_EXPAND_SZ);
+        scheme_.Delete("Window");
+        scheme_.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
+        liveBefore_ = LiveColors();
+    }
+
+    // Every value with text was written back as REG_SZ, or none was.
+    void ExpectWritten(bool written)
+    {
+        for (const ColorEntry *e = ColorCatalog; e->name[0]; e++) {
+            if (!strcmp(e->name, "Window"))
+                EXPECT_FALSE(scheme_.Exists("Window")) << "an empty row was written";
+            else
+                EXPECT_EQ(written ? (DWORD)REG_SZ : (DWORD)REG_EXPAND_SZ, scheme_.Type(e->name)) << e->name;
+        }
+        EXPECT_EQ("300 0 0", scheme_.Text("Hilight")) << "the text is written as it stands";
+    }
+
+    // Every row was applied (an empty row as black), or the live colors are as they were.
+    void ExpectApplied(bool applied)
+    {
+        std::vector<COLORREF> live = LiveColors();
+        ASSERT_EQ(31u, live.size());
+        ASSERT_EQ(31u, liveBefore_.size());
+        for (const ColorEntry *e = ColorCatalog; e->name[0]; e++) {
+            COLORREF expected = liveBefore_[e->index];
+            if (applied)
+                expected = e->index == COLOR_WINDOW    ? RGB(0, 0, 0)
+                         : e->index == COLOR_HIGHLIGHT ? RGB(44, 0, 0)
+                         : RGB(10 + e->index, 100 + e->index, 200 + e->index);
+            EXPECT_EQ(expected, live[e->index]) << e->name;
+        }
+    }
+
+    // Copies one row's color onto another with the list's keys: the edit that enables Apply.
+    void EditWithKeys(const DialogWindow &dialog)
+    {
+        dialog.ClickRow("ActiveBorder");
+        PressWithCtrl('C');
+        dialog.ClickRow("Window");
+        PressWithCtrl('V');
+        ASSERT_TRUE(WaitUntil([&] { return dialog.ApplyEnabled(); })) << "the edit did not enable Apply";
+    }
+
+    SavedScheme scheme_;
+    std::vector<COLORREF> liveBefore_;
+};
+
+TEST_F(MainDialogTest, ListsTheSchemeInTwoColumnsWithApplyDisabled)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+
+    std::vector<std::string> names, expected;
+    for (int row = 0; row < app.Rows(); row++)
+        names.push_back(app.Name(row));
+    for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
+        expected.push_back(e->name);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, names);
+    EXPECT_EQ("300 0 0", app.TextOf("Hilight"));
+    EXPECT_EQ("", app.TextOf("Window"));
+    EXPECT_EQ("10 100 200", app.TextOf("Scrollbar"));
+
+    EXPECT_EQ("Name", app.ColumnTitle(0));
+    EXPECT_EQ("Value", app.ColumnTitle(1));
+    // The widths were set on the empty list, before its vertical scroll bar appeared.
+    RECT client;
+    GetClientRect(app.list(), &client);
+    int clientWidth = client.right;
+    if (GetWindowLongA(app.list(), GWL_STYLE) & WS_VSCROLL)
+        clientWidth += GetSystemMetrics(SM_CXVSCROLL);
+    int width = (clientWidth - GetSystemMetrics(SM_CXVSCROLL)) / 2;
+    EXPECT_EQ(width, SendMessageA(app.list(), LVM_GETCOLUMNWIDTH, 0, 0));
+    EXPECT_EQ(width, SendMessageA(app.list(), LVM_GETCOLUMNWIDTH, 1, 0));
+    EXPECT_EQ(LVS_EX_FULLROWSELECT | LVS_EX_FLATSB, SendMessageA(app.list(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+    EXPECT_FALSE(app.ApplyEnabled());
+    EXPECT_EQ(-1, app.Selected());
+
+    // A click in the value column selects the whole row.
+    int menu = app.RowOf("Menu");
+    POINT value = app.RowPoint(menu);
+    value.x += width;
+    Click(value);
+    EXPECT_TRUE(WaitUntil([&] { return app.Selected() == menu; }));
+}
+
+TEST_F(MainDialogTest, OkWritesEveryRowWithTextAppliesEveryRowAndExitsWithZero)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+    ClickWindow(app.Item(IDOK));
+    EXPECT_EQ(0u, app.WaitForExit());
+    ExpectWritten(true);
+    ExpectApplied(true);
+}
+
+TEST_F(MainDialogTest, EnterActsAsOk)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+    app.ClickRow("Menu");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(0u, app.WaitForExit());
+    ExpectWritten(true);
+}
+
+TEST_F(MainDialogTest, CancelEscapeAndTheCloseBoxWriteNothing)
+{
+    const char *ways[] = { "Cancel", "Escape", "close box" };
+    for (const char *way : ways) {
+        HuesetProcess app;
+        ASSERT_TRUE(app.Started());
+        app.ClickRow("Menu");
+        if (!strcmp(way, "Cancel")) {
+            ClickWindow(app.Item(IDCANCEL));
+        } else if (!strcmp(way, "Escape")) {
+            PressKey(VK_ESCAPE);
+        } else {
+            RECT frame;
+            GetWindowRect(app.hwnd(), &frame);
+            POINT closeBox = { frame.right - GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CXSIZE) / 2,
+                               frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2 };
+            ASSERT_EQ(HTCLOSE, SendMessageA(app.hwnd(), WM_NCHITTEST, 0, MAKELPARAM(closeBox.x, closeBox.y)));
+            Click(closeBox);
+        }
+        EXPECT_EQ(0u, app.WaitForExit()) << way;
+        ExpectWritten(false);
+        ExpectApplied(false);
+    }
+}
+
+TEST_F(MainDialogTest, ApplyFromTheKeyboardSavesAppliesAndKeepsTheKeyboard)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+    EditWithKeys(app);
+
+    PressWithShift(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Item(IDC_APPLY); }));
+    PressKey(VK_SPACE);
+    ASSERT_TRUE(WaitUntil([&] { return !app.ApplyEnabled(); }));
+
+    EXPECT_EQ(app.list(), app.Focus()) << "the focus stayed on the disabled Apply button";
+    EXPECT_EQ(REG_SZ, scheme_.Type("ActiveTitle"));
+    EXPECT_EQ("20 110 210", scheme_.Text("Window"));
+    std::vector<COLORREF> live = LiveColors();
+    ASSERT_EQ(31u, live.size());
+    EXPECT_EQ(RGB(20, 110, 210), live[COLOR_WINDOW]);
+    EXPECT_EQ(RGB(44, 0, 0), live[COLOR_HIGHLIGHT]);
+    // The list is told of the new colors: its selected row is painted in the new highlight.
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(app.SelectionPoint()) == RGB(44, 0, 0); }))
+        << std::hex << ScreenPixel(app.SelectionPoint());
+
+    // The keyboard still works: Escape cancels, and Cancel after Apply undoes nothing.
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(0u, app.WaitForExit());
+    EXPECT_EQ("20 110 210", scheme_.Text("Window"));
+    EXPECT_EQ(RGB(20, 110, 210), LiveColors()[COLOR_WINDOW]);
+}
+
+TEST_F(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+    EditWithKeys(app);
+    EXPECT_EQ("20 110 210", app.TextOf("Window"));
+
+    ClickWindow(app.Item(IDC_REFRESH));
+    ASSERT_TRUE(WaitUntil([&] { return app.TextOf("Window").empty(); }));
+    EXPECT_EQ(31, app.Rows());
+    EXPECT_TRUE(app.ApplyEnabled());
+
+    // Apply then writes and applies the reloaded texts.
+    ClickWindow(app.Item(IDC_APPLY));
+    ASSERT_TRUE(WaitUntil([&] { return !app.ApplyEnabled(); }));
+    ExpectWritten(true);
+    ExpectApplied(true);
+    ClickWindow(app.Item(IDCANCEL));
+    EXPECT_EQ(0u, app.WaitForExit());
+}
+
+// The stand-ins for in-process failures.
+static UINT WINAPI RefuseClipboardFormat(LPCSTR)
+{
+    return 0;
+}
+
+static decltype(&RegOpenKeyExA) g_realRegOpenKeyExA;
+
+static LONG WINAPI RefuseWriteAccess(HKEY hkey, LPCSTR sub, DWORD options, REGSAM sam, PHKEY result)
+{
+    if (sam & KEY_SET_VALUE)
+        return ERROR_ACCESS_DENIED;
+    return g_realRegOpenKeyExA(hkey, sub, options, sam, result);
+}
+
+TEST(MainDialogInProcess, UnregistrableClipboardFormatEndsBeforeShowingAndReturnsZero)
+{
+    ScratchRegistry registry;
+    ImportPatch patch("user32.dll", "RegisterClipboardFormatA", (const void *)RefuseClipboardFormat);
+    DialogThread program(false);
+    EXPECT_EQ(0, program.WaitForExit());
+    EXPECT_EQ(NULL, FindWindowA("#32770", "Hueset"));
+}
+
+TEST(MainDialogInProcess, FailedSaveStillDisablesApplyAndStillCloses)
+{
+    ScratchRegistry registry;
+    registry.SetText("ActiveBorder", "1 2 3");
+    ImportPatch patch("advapi32.dll", "RegOpenKeyExA", (const void *)RefuseWriteAccess);
+    g_realRegOpenKeyExA = patch.Original<decltype(&RegOpenKeyExA)>();
+
+    DialogThread program;
+    ASSERT_TRUE(program.hwnd());
+    program.ClickRow("ActiveBorder");
+    PressWithCtrl('C');
+    program.ClickRow("Window");
+    PressWithCtrl('V');
+    ASSERT_TRUE(WaitUntil([&] { return program.ApplyEnabled(); }));
+
+    ClickWindow(program.Item(IDC_APPLY));
+    EXPECT_TRUE(WaitUntil([&] { return !program.ApplyEnabled(); }));
+    EXPECT_FALSE(registry.Exists("Window"));
+
+    ClickWindow(program.Item(IDOK));
+    EXPECT_EQ(0, program.WaitForExit());
+    EXPECT_FALSE(registry.Exists("Window"));
+}
