@@ -28,11 +28,25 @@ POINT CenterOf(HWND hwnd)
     return { (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 };
 }
 
-void Click(POINT screen)
+static void SendClick(POINT screen)
 {
     SendMouse(screen, 0);
     SendMouse(screen, MOUSEEVENTF_LEFTDOWN);
     SendMouse(screen, MOUSEEVENTF_LEFTUP);
+}
+
+// Two single clicks on one spot (a list scrolled between them puts another row there) must not
+// make a double click: wait out the double-click time since the last click.
+static DWORD g_lastClick;
+
+void Click(POINT screen)
+{
+    DWORD quiet = GetDoubleClickTime() + 50;
+    DWORD since = GetTickCount() - g_lastClick;
+    if (since < quiet)
+        Sleep(quiet - since);
+    SendClick(screen);
+    g_lastClick = GetTickCount();
 }
 
 void RightClick(POINT screen)
@@ -45,7 +59,8 @@ void RightClick(POINT screen)
 void DoubleClick(POINT screen)
 {
     Click(screen);
-    Click(screen);
+    SendClick(screen);
+    g_lastClick = GetTickCount();
 }
 
 void ClickWindow(HWND hwnd)

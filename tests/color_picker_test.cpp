@@ -1,0 +1,227 @@
+// Editing a row with the platform's color picker: the real picker in the running program,
+// and, in-process, the record the picker is handed.
+#include "dialog_thread.h"
+#include "hueset_process.h"
+#include "import_patch.h"
+#include "main_dialog.h"
+#include "real_input.h"
+#include "resource.h"
+#include "saved_scheme.h"
+#include "scratch_registry.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// The platform color dialog's controls.
+enum { PICKER_RED = 706, PICKER_GREEN = 707, PICKER_BLUE = 708, PICKER_GRAPH = 710,
+       PICKER_ADD_CUSTOM = 712, PICKER_DEFINE_CUSTOM = 719, PICKER_CUSTOM_COLORS = 721 };
+
+class Picker {
+public:
+    explicit Picker(const DialogWindow &owner)
+    {
+        EXPECT_TRUE(WaitUntil([&] { return (hwnd_ = owner.OwnedDialog()) != NULL; })) << "no picker opened";
+    }
+    HWND hwnd() const { return hwnd_; }
+
+    std::string Rgb() const
+    {
+        return Field(PICKER_RED) + " " + Field(PICKER_GREEN) + " " + Field(PICKER_BLUE);
+    }
+
+    // Types the three components into their fields.
+    void Type(const char *red, const char *green, const char *blue) const
+    {
+        const struct { int id; const char *digits; } fields[] = {
+            { PICKER_RED, red }, { PICKER_GREEN, green }, { PICKER_BLUE, blue } };
+        for (const auto &f : fields) {
+            ClickWindow(GetDlgItem(hwnd_, f.id));
+            PressKey(VK_HOME);
+            for (int i = 0; i < 3; i++)
+                PressKey(VK_DELETE);
+            for (const char *d = f.digits; *d; d++)
+                PressKey(*d);
+            EXPECT_TRUE(WaitUntil([&] { return Field(f.id) == f.digits; }));
+        }
+    }
+
+    // Clicks custom color n of 16: two rows of eight, filled column by column.
+    void ClickCustom(int n) const
+    {
+        RECT area;
+        GetWindowRect(GetDlgItem(hwnd_, PICKER_CUSTOM_COLORS), &area);
+        int dx = (area.right - area.left) / 8, dy = (area.bottom - area.top) / 2;
+        Click({ area.left + (n % 8) * dx + dx / 3, area.top + (n / 8) * dy + dy / 3 });
+    }
+
+    void Press(int id) const
+    {
+        ClickWindow(GetDlgItem(hwnd_, id));
+        if (id == IDOK || id == IDCANCEL) {
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(hwnd_); })) << "the picker stayed open";
+        }
+    }
+
+private:
+    std::string Field(int id) const
+    {
+        char text[8] = "";
+        SendMessageA(GetDlgItem(hwnd_, id), WM_GETTEXT, sizeof text, (LPARAM)text);
+        return text;
+    }
+    HWND hwnd_ = NULL;
+};
+
+class ColorPickerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        scheme_.SetDistinctTexts();
+        scheme_.Delete("Window");
+        scheme_.SetText("Hilight", "300 0 0");
+    }
+
+    void OpenPickerOn(const HuesetProcess &app, const char *name)
+    {
+        DoubleClick(app.RowPoint(app.RowOf(name)));
+    }
+
+    SavedScheme scheme_;
+};
+
+TEST_F(ColorPickerTest, OpensFullyOpenOnTheRowsColorAndCancelChangesNothing)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+    OpenPickerOn(app, "Hilight");
+    Picker picker(app);
+    ASSERT_TRUE(picker.hwnd());
+    EXPECT_EQ("44 0 0", picker.Rgb()) << "300 0 0 is red 44";
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(picker.hwnd(), PICKER_GRAPH))) << "not fully open";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(picker.hwnd(), PICKER_DEFINE_CUSTOM)));
+
+    picker.Type("1", "2", "3");
+    picker.Press(IDCANCEL);
+    LetInputSettle();
+    EXPECT_EQ("300 0 0", app.TextOf("Hilight"));
+    EXPECT_FALSE(app.ApplyEnabled());
+}
+
+TEST_F(ColorPickerTest, ConfirmingWritesTheFormattedColorAndEnablesApply)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+
+    // An empty row opens on black; confirming it unchanged still writes it.
+    OpenPickerOn(app, "Window");
+    Picker onEmpty(app);
+    EXPECT_EQ("0 0 0", onEmpty.Rgb());
+    onEmpty.Press(IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Window") == "0 0 0"; }));
+    EXPECT_TRUE(app.ApplyEnabled());
+
+    OpenPickerOn(app, "Hilight");
+    Picker unchanged(app);
+    unchanged.Press(IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Hilight") == "44 0 0"; }));
+
+    OpenPickerOn(app, "Menu");
+    Picker picked(app);
+    picked.Type("255", "128", "7");
+    picked.Press(IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Menu") == "255 128 7"; }));
+    EXPECT_EQ(REG_SZ, scheme_.Type("Menu"));
+    EXPECT_NE("255 128 7", scheme_.Text("Menu")) << "nothing is stored before Apply";
+}
+
+TEST_F(ColorPickerTest, CustomColorsStartWhiteAndAreOfferedAgainForAnotherRow)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+
+    OpenPickerOn(app, "Menu");
+    Picker first(app);
+    first.ClickCustom(0);
+    EXPECT_TRUE(WaitUntil([&] { return first.Rgb() == "255 255 255"; })) << first.Rgb();
+    first.ClickCustom(15);
+    EXPECT_TRUE(WaitUntil([&] { return first.Rgb() == "255 255 255"; })) << first.Rgb();
+    first.Type("1", "2", "3");
+    first.Press(PICKER_ADD_CUSTOM);
+    first.Press(IDCANCEL);
+
+    OpenPickerOn(app, "Scrollbar");
+    Picker second(app);
+    EXPECT_EQ("10 100 200", second.Rgb());
+    second.ClickCustom(0);
+    EXPECT_TRUE(WaitUntil([&] { return second.Rgb() == "1 2 3"; })) << second.Rgb();
+    second.Press(IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Scrollbar") == "1 2 3"; }));
+}
+
+// What the program hands the picker, seen in-process.
+static struct {
+    int calls;
+    CHOOSECOLORA record;
+    COLORREF custom[16];
+    BOOL confirm;
+    COLORREF choice;
+} g_picker;
+
+static BOOL WINAPI FakeChooseColorA(CHOOSECOLORA *cc)
+{
+    g_picker.calls++;
+    g_picker.record = *cc;
+    memcpy(g_picker.custom, cc->lpCustColors, sizeof g_picker.custom);
+    if (g_picker.confirm)
+        cc->rgbResult = g_picker.choice;
+    return g_picker.confirm;
+}
+
+static void SendDoubleClickNotification(const DialogWindow &dialog)
+{
+    NMHDR header = { dialog.list(), IDC_LIST, NM_DBLCLK };
+    SendMessageA(dialog.hwnd(), WM_NOTIFY, IDC_LIST, (LPARAM)&header);
+}
+
+TEST(ColorPickerInProcess, IsHandedTheSelectedRowAndKeepsItsSettings)
+{
+    ScratchRegistry registry;
+    registry.SetText("Menu", "255 128 0");
+    ImportPatch patch("comdlg32.dll", "ChooseColorA", (const void *)FakeChooseColorA);
+    g_picker = {};
+    DialogThread program;
+    ASSERT_TRUE(program.hwnd());
+
+    // No row selected: nothing opens.
+    SendDoubleClickNotification(program);
+    EXPECT_EQ(0, g_picker.calls);
+
+    program.ClickRow("Menu");
+    SendDoubleClickNotification(program);
+    ASSERT_EQ(1, g_picker.calls);
+    EXPECT_EQ(sizeof(CHOOSECOLORA), g_picker.record.lStructSize);
+    EXPECT_EQ(program.hwnd(), g_picker.record.hwndOwner);
+    EXPECT_EQ(RGB(255, 128, 0), g_picker.record.rgbResult);
+    EXPECT_EQ((DWORD)(CC_RGBINIT | CC_FULLOPEN), g_picker.record.Flags);
+    EXPECT_EQ(NULL, g_picker.record.hInstance);
+    EXPECT_EQ(NULL, g_picker.record.lpfnHook);
+    EXPECT_EQ(NULL, g_picker.record.lpTemplateName);
+    EXPECT_EQ(0, g_picker.record.lCustData);
+    for (COLORREF custom : g_picker.custom)
+        EXPECT_EQ(RGB(255, 255, 255), custom);
+    EXPECT_EQ("255 128 0", program.TextOf("Menu")) << "cancelled";
+    EXPECT_FALSE(program.ApplyEnabled());
+
+    // The same custom colors are handed over again; a confirmed choice lands in the row.
+    COLORREF *custom = g_picker.record.lpCustColors;
+    g_picker.confirm = TRUE;
+    g_picker.choice = RGB(1, 2, 3);
+    SendDoubleClickNotification(program);
+    EXPECT_EQ(2, g_picker.calls);
+    EXPECT_EQ(custom, g_picker.record.lpCustColors);
+    EXPECT_EQ("1 2 3", program.TextOf("Menu"));
+    EXPECT_TRUE(program.ApplyEnabled());
+}
