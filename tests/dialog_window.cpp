@@ -81,13 +81,22 @@ std::string DialogWindow::Text(int row) const
     return ItemText(processId_, list_, row, 1);
 }
 
+struct FindRequest {
+    LVFINDINFOA find;
+    char name[64];
+};
+
 int DialogWindow::RowOf(const char *name) const
 {
-    for (int row = 0; row < Rows(); row++)
-        if (Name(row) == name)
-            return row;
-    ADD_FAILURE() << name << " is not listed";
-    return -1;
+    FindRequest request = {};
+    RemoteBlock remote(processId_, sizeof request);
+    request.find.flags = LVFI_STRING;
+    request.find.psz = (char *)remote.base() + offsetof(FindRequest, name);
+    lstrcpynA(request.name, name, sizeof request.name);
+    remote.Write(&request);
+    int row = (int)SendMessageA(list_, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)remote.base());
+    EXPECT_GE(row, 0) << name << " is not listed";
+    return row;
 }
 
 int DialogWindow::Selected() const
@@ -124,7 +133,21 @@ void DialogWindow::ClickRow(const char *name) const
 {
     int row = RowOf(name);
     Click(RowPoint(row));
-    EXPECT_TRUE(WaitUntil([&] { return Selected() == row; })) << name << " was not selected";
+    EXPECT_TRUE(WaitUntil([&] { return Selected() == row; }, patience_)) << name << " was not selected";
+}
+
+void DialogWindow::SelectRowWithKeys(int row) const
+{
+    if (Selected() < 0) {
+        ClickWindow(list_);
+        ASSERT_TRUE(WaitUntil([&] { return Selected() >= 0; }, patience_)) << "a click selected no row";
+    }
+    PressKey(VK_HOME);
+    ASSERT_TRUE(WaitUntil([&] { return Selected() == 0; }, patience_)) << "Home did not select the first row";
+    for (int i = 1; i <= row; i++) {
+        PressKey(VK_DOWN);
+        ASSERT_TRUE(WaitUntil([&] { return Selected() == i; }, patience_)) << "the down arrow did not reach row " << i;
+    }
 }
 
 HWND DialogWindow::Focus() const

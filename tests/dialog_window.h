@@ -1,6 +1,7 @@
 // The Hueset dialog as a person and a test see it from outside: its windows, the rows of its
-// list (read through memory in the dialog's process, as for any other program's list), and
-// the platform's own windows that it opens.
+// list, and the platform's own windows that it opens. Reading a row's texts goes through memory
+// in the dialog's process, as for any other program's list; the rest needs no such memory, so
+// it also serves for a process run under emulation, whose memory Wine cannot reach.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +24,7 @@ public:
     POINT RowPoint(int row) const; // a screen point inside the row, scrolled into view
     POINT SelectionPoint() const;  // a point of the selected row's background, past its text
     void ClickRow(const char *name) const; // selects the row with a real click
+    void SelectRowWithKeys(int row) const; // selects the row with Home and the down arrow
     bool ApplyEnabled() const;
     HWND Focus() const;            // the keyboard focus in the dialog's thread
     HWND OwnedDialog() const;      // a dialog box the Hueset dialog owns, such as the picker
@@ -34,4 +36,5 @@ protected:
     HWND hwnd_ = NULL;
     HWND list_ = NULL;
     DWORD processId_ = 0;
+    int patience_ = 5000; // how long the dialog may take to answer input, in milliseconds
 };

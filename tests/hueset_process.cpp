@@ -2,6 +2,7 @@
 #include "hueset_process.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 
 // Hueset.exe is built beside the test programs.
@@ -13,17 +14,18 @@ static std::string HuesetPath()
     return dir.substr(0, dir.find_last_of("\\/") + 1) + "Hueset.exe";
 }
 
-HuesetProcess::HuesetProcess()
+HuesetProcess::HuesetProcess(const char *exe, int patience)
 {
-    std::string path = HuesetPath();
+    patience_ = patience;
+    std::string path = exe ? exe : HuesetPath();
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(path.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process_)) {
         ADD_FAILURE() << "cannot start " << path << ": error " << GetLastError();
         return;
     }
-    WaitForInputIdle(process_.hProcess, 10000);
-    EXPECT_TRUE(Find(process_.dwProcessId, 10000)) << "the dialog did not show its rows";
+    WaitForInputIdle(process_.hProcess, std::max(patience, 10000));
+    EXPECT_TRUE(Find(process_.dwProcessId, std::max(patience, 10000))) << "the dialog did not show its rows";
 }
 
 HuesetProcess::~HuesetProcess()

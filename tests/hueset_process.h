@@ -6,7 +6,9 @@
 
 class HuesetProcess : public DialogWindow {
 public:
-    HuesetProcess(); // starts the program and waits for its dialog to list the rows
+    // Starts the program (the 64-bit build beside the tests unless path is given) and waits for
+    // its dialog to list the rows; patience is how long it may take to answer.
+    explicit HuesetProcess(const char *path = nullptr, int patience = 5000);
     ~HuesetProcess();
     HuesetProcess(const HuesetProcess &) = delete;
     HuesetProcess &operator=(const HuesetProcess &) = delete;

@@ -9,20 +9,25 @@
 
 static const WORD JAPANESE = MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT);
 
-static std::string HuesetPath()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(NULL, path, sizeof path);
-    std::string dir(path);
-    return dir.substr(0, dir.find_last_of("\\/") + 1) + "Hueset.exe";
-}
-
-class ResourcesTest : public ::testing::Test {
+// Checked in both builds: the test build beside the tests (parameter null), and the shipped one.
+class ResourcesTest : public ::testing::TestWithParam<const char *> {
 protected:
     void SetUp() override
     {
+        if (GetParam() && !*GetParam())
+            GTEST_SKIP() << "no shipped build was configured";
         module_ = LoadLibraryExA(HuesetPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_TRUE(module_ != NULL) << HuesetPath();
+    }
+
+    std::string HuesetPath()
+    {
+        if (GetParam())
+            return GetParam();
+        char path[MAX_PATH];
+        GetModuleFileNameA(NULL, path, sizeof path);
+        std::string dir(path);
+        return dir.substr(0, dir.find_last_of("\\/") + 1) + "Hueset.exe";
     }
     void TearDown() override
     {
@@ -76,7 +81,7 @@ struct Control {
     std::wstring cls, text;
 };
 
-TEST_F(ResourcesTest, DialogTemplateHoldsTheControlsInTabOrder)
+TEST_P(ResourcesTest, DialogTemplateHoldsTheControlsInTabOrder)
 {
     std::vector<BYTE> bytes = Resource(RT_DIALOG, MAKEINTRESOURCEA(IDD_MAIN));
     ASSERT_FALSE(bytes.empty());
@@ -131,7 +136,7 @@ TEST_F(ResourcesTest, DialogTemplateHoldsTheControlsInTabOrder)
     }
 }
 
-TEST_F(ResourcesTest, StringsAndContextMenu)
+TEST_P(ResourcesTest, StringsAndContextMenu)
 {
     char text[32];
     EXPECT_EQ(4, LoadStringA(module_, IDS_NAME, text, sizeof text));
@@ -156,7 +161,7 @@ TEST_F(ResourcesTest, StringsAndContextMenu)
     DestroyMenu(menu);
 }
 
-TEST_F(ResourcesTest, IconHasSixteenColorImagesOfSixteenAndThirtyTwoPixels)
+TEST_P(ResourcesTest, IconHasSixteenColorImagesOfSixteenAndThirtyTwoPixels)
 {
 #pragma pack(push, 2)
     struct GroupEntry { BYTE width, height, colors, reserved; WORD planes, bitCount; DWORD bytes; WORD id; };
@@ -183,7 +188,7 @@ TEST_F(ResourcesTest, IconHasSixteenColorImagesOfSixteenAndThirtyTwoPixels)
     }
 }
 
-TEST_F(ResourcesTest, VersionResourceSaysOneZeroOneTwo)
+TEST_P(ResourcesTest, VersionResourceSaysOneZeroOneTwo)
 {
     std::string path = HuesetPath();
     DWORD size = GetFileVersionInfoSizeA(path.c_str(), NULL);
@@ -260,7 +265,7 @@ static BOOL CALLBACK AddType(HMODULE module, LPSTR type, LONG_PTR list)
     return TRUE;
 }
 
-TEST_F(ResourcesTest, EveryResourceIsJapaneseAndThereIsNoManifest)
+TEST_P(ResourcesTest, EveryResourceIsJapaneseAndThereIsNoManifest)
 {
     ResourceList list;
     EnumResourceTypesA(module_, AddType, (LONG_PTR)&list);
@@ -270,3 +275,6 @@ TEST_F(ResourcesTest, EveryResourceIsJapaneseAndThereIsNoManifest)
         EXPECT_NE(0u, list.names[i].rfind("24/", 0)) << "a manifest: " << list.names[i];
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(TestBuild, ResourcesTest, ::testing::Values((const char *)nullptr));
+INSTANTIATE_TEST_SUITE_P(Shipped, ResourcesTest, ::testing::Values(HUESET_SHIPPED_EXE));

@@ -11,6 +11,12 @@ cmake --build --preset release-x86
 cmake --preset test-x64 >/dev/null
 cmake --build --preset test-x64
 
+# The shipped 32-bit program runs end to end where Wine's 32-bit loader runs.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    export HUESET_NO_32BIT="Wine's 32-bit loader cannot run on this machine (this kernel runs no 32-bit code; run tools/setup.sh as root to enable emulation)"
+    echo "test: $HUESET_NO_32BIT" >&2
+fi
+
 . tools/wine-session.sh
 trap wine_session_end EXIT
 wine_session_virtual_display

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the shipped program twice, in two build folders of different names, and checks that
+# the two files are byte for byte the same.
+# Usage: reproducible_build.sh SOURCE_DIR
+set -euo pipefail
+src=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+for build in first second-build; do
+    cmake -S "$src" -B "$work/$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$work/$build" --target Hueset >/dev/null
+done
+a=$work/first/bin/Hueset.exe b=$work/second-build/bin/Hueset.exe
+if ! cmp "$a" "$b"; then
+    echo "reproducible_build: the two builds differ" >&2
+    exit 1
+fi
+echo "reproducible_build: two builds are identical, sha256 $(sha256sum <"$a" | cut -d' ' -f1)"
