@@ -180,6 +180,9 @@ static BOOL WINAPI FakeChooseColorA(CHOOSECOLORA *cc)
     return g_picker.confirm;
 }
 
+// The program loads the picker's DLL at its first use; this is the slot its calls go through.
+extern "C" void *__imp_ChooseColorA;
+
 static void SendDoubleClickNotification(const DialogWindow &dialog)
 {
     NMHDR header = { dialog.list(), IDC_LIST, NM_DBLCLK };
@@ -190,7 +193,7 @@ TEST(ColorPickerInProcess, IsHandedTheSelectedRowAndKeepsItsSettings)
 {
     ScratchRegistry registry;
     registry.SetText("Menu", "255 128 0");
-    ImportPatch patch("comdlg32.dll", "ChooseColorA", (const void *)FakeChooseColorA);
+    ImportPatch patch(&__imp_ChooseColorA, (const void *)FakeChooseColorA);
     g_picker = {};
     DialogThread program;
     ASSERT_TRUE(program.hwnd());

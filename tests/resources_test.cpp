@@ -276,5 +276,10 @@ TEST_P(ResourcesTest, EveryResourceIsJapaneseAndThereIsNoManifest)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TestBuild, ResourcesTest, ::testing::Values((const char *)nullptr));
-INSTANTIATE_TEST_SUITE_P(Shipped, ResourcesTest, ::testing::Values(HUESET_SHIPPED_EXE));
+static std::string ExeName(const ::testing::TestParamInfo<const char *> &)
+{
+    return "Hueset";
+}
+
+INSTANTIATE_TEST_SUITE_P(TestBuild, ResourcesTest, ::testing::Values((const char *)nullptr), ExeName);
+INSTANTIATE_TEST_SUITE_P(Shipped, ResourcesTest, ::testing::Values(HUESET_SHIPPED_EXE), ExeName);
