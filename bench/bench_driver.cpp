@@ -4,8 +4,10 @@
 // Usage: bench_driver HUESET.EXE REFERENCE.EXE RUNS CALLS
 #include "color_list_window.h"
 #include "import_patch.h"
+#include "resource.h"
 #include "scheme.h"
 #include "scratch_registry.h"
+#include "test_windows.h"
 
 #include <commctrl.h>
 #include <psapi.h>
@@ -31,26 +33,6 @@ static double Median(std::vector<double> v)
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-struct Search {
-    DWORD processId;
-    const char *caption;
-    HWND found;
-};
-
-static BOOL CALLBACK FindCaption(HWND hwnd, LPARAM lParam)
-{
-    Search *search = (Search *)lParam;
-    DWORD processId;
-    GetWindowThreadProcessId(hwnd, &processId);
-    char caption[32];
-    GetWindowTextA(hwnd, caption, sizeof caption);
-    if (processId == search->processId && IsWindowVisible(hwnd) && !lstrcmpA(caption, search->caption)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 struct Run {
     double seconds; // process creation to ready
     double peakBytes;
@@ -67,11 +49,10 @@ static Run StartAndMeasure(const char *exe, const char *caption, bool hasList)
         fprintf(stderr, "bench: cannot start %s\n", exe);
         exit(1);
     }
-    Search search = { process.dwProcessId, caption, NULL };
+    HWND dialog;
     for (;;) {
-        search.found = NULL;
-        EnumWindows(FindCaption, (LPARAM)&search);
-        if (search.found && (!hasList || SendMessageA(GetDlgItem(search.found, 1002), LVM_GETITEMCOUNT, 0, 0) > 0))
+        dialog = FindCaptionedWindow(process.dwProcessId, caption);
+        if (dialog && (!hasList || SendMessageA(GetDlgItem(dialog, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0))
             break;
         if (Now() - start > 300) {
             fprintf(stderr, "bench: %s did not get ready\n", exe);
@@ -84,7 +65,7 @@ static Run StartAndMeasure(const char *exe, const char *caption, bool hasList)
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
         run.peakBytes = (double)memory.PeakPagefileUsage;
-    PostMessageA(search.found, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     WaitForSingleObject(process.hProcess, 60000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -2,6 +2,7 @@
 #include "dialog_window.h"
 #include "real_input.h"
 #include "resource.h"
+#include "test_windows.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -158,58 +159,22 @@ HWND DialogWindow::Focus() const
     return info.hwndFocus;
 }
 
-struct OwnedSearch {
-    HWND owner;
-    HWND found;
-};
-
-static BOOL CALLBACK FindOwned(HWND hwnd, LPARAM lParam)
-{
-    OwnedSearch *search = (OwnedSearch *)lParam;
-    char cls[16];
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (GetWindow(hwnd, GW_OWNER) == search->owner && IsWindowVisible(hwnd) && !lstrcmpA(cls, "#32770")) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND DialogWindow::OwnedDialog() const
 {
-    OwnedSearch search = { hwnd_, NULL };
-    EnumWindows(FindOwned, (LPARAM)&search);
-    return search.found;
-}
-
-struct DialogSearch {
-    DWORD processId;
-    HWND found;
-};
-
-static BOOL CALLBACK FindHueset(HWND hwnd, LPARAM lParam)
-{
-    DialogSearch *search = (DialogSearch *)lParam;
-    DWORD processId;
-    GetWindowThreadProcessId(hwnd, &processId);
-    char caption[16];
-    GetWindowTextA(hwnd, caption, sizeof caption);
-    if (processId == search->processId && IsWindowVisible(hwnd) && !lstrcmpA(caption, "Hueset")) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+    return FindVisibleWindow([&](HWND hwnd) {
+        char cls[16];
+        GetClassNameA(hwnd, cls, sizeof cls);
+        return GetWindow(hwnd, GW_OWNER) == hwnd_ && !lstrcmpA(cls, "#32770");
+    });
 }
 
 bool DialogWindow::Find(DWORD processId, int timeoutMs)
 {
     processId_ = processId;
-    DialogSearch search = { processId, NULL };
     bool found = WaitUntil([&] {
-        EnumWindows(FindHueset, (LPARAM)&search);
-        return search.found && SendMessageA(GetDlgItem(search.found, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0;
+        hwnd_ = FindCaptionedWindow(processId, "Hueset");
+        return hwnd_ && SendMessageA(GetDlgItem(hwnd_, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0;
     }, timeoutMs);
-    hwnd_ = search.found;
     list_ = GetDlgItem(hwnd_, IDC_LIST);
     return found;
 }

@@ -1,23 +1,15 @@
 // Starting and ending Hueset.exe for the tests.
 #include "hueset_process.h"
+#include "test_windows.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
 
-// Hueset.exe is built beside the test programs.
-static std::string HuesetPath()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(NULL, path, sizeof path);
-    std::string dir(path);
-    return dir.substr(0, dir.find_last_of("\\/") + 1) + "Hueset.exe";
-}
-
 HuesetProcess::HuesetProcess(const char *exe, int patience)
 {
     patience_ = patience;
-    std::string path = exe ? exe : HuesetPath();
+    std::string path = exe ? exe : BesideThisProgram("Hueset.exe");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(path.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process_)) {

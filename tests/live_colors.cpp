@@ -1,5 +1,6 @@
 // Runs print_syscolors.exe, built beside the tests, and reads its output.
 #include "live_colors.h"
+#include "test_windows.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -7,10 +8,7 @@
 
 std::vector<COLORREF> LiveColors()
 {
-    char path[MAX_PATH];
-    GetModuleFileNameA(NULL, path, sizeof path);
-    std::string exe(path);
-    exe = exe.substr(0, exe.find_last_of("\\/") + 1) + "print_syscolors.exe";
+    std::string exe = BesideThisProgram("print_syscolors.exe");
 
     SECURITY_ATTRIBUTES inherit = { sizeof inherit, NULL, TRUE };
     HANDLE readEnd, writeEnd;

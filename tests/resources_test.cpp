@@ -1,6 +1,7 @@
 // Hueset.exe's resources, read back from the built program with the platform's resource calls.
 #include <windows.h>
 #include "resource.h"
+#include "test_windows.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -22,12 +23,7 @@ protected:
 
     std::string HuesetPath()
     {
-        if (GetParam())
-            return GetParam();
-        char path[MAX_PATH];
-        GetModuleFileNameA(NULL, path, sizeof path);
-        std::string dir(path);
-        return dir.substr(0, dir.find_last_of("\\/") + 1) + "Hueset.exe";
+        return GetParam() ? GetParam() : BesideThisProgram("Hueset.exe");
     }
     void TearDown() override
     {
