@@ -21,4 +21,5 @@ fi
 trap wine_session_end EXIT
 wine_session_virtual_display
 wine_session_start "$root/build/test-x64/wineprefix"
-ctest --preset test-x64 "$@"
+# A test whose Wine process fails to start is tried once more; ctest's output shows the retry.
+ctest --preset test-x64 --repeat until-pass:2 "$@"
