@@ -21,5 +21,6 @@ fi
 trap wine_session_end EXIT
 wine_session_virtual_display
 wine_session_start "$root/build/test-x64/wineprefix"
-# A test whose Wine process fails to start is tried once more; ctest's output shows the retry.
+# A failing test runs once more: now and then a Wine process fails to start, printing nothing.
+# ctest shows every retry.
 ctest --preset test-x64 --repeat until-pass:2 "$@"
