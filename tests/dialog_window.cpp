@@ -22,8 +22,15 @@ public:
         CloseHandle(process_);
     }
     BYTE *base() const { return base_; }
-    void Write(const void *data) { WriteProcessMemory(process_, base_, data, size_, NULL); }
-    void Read(void *data) { ReadProcessMemory(process_, base_, data, size_, NULL); }
+
+    // Sends msg with lParam pointing to a copy of data made here, then copies the block back.
+    LRESULT Send(HWND hwnd, UINT msg, WPARAM wParam, void *data)
+    {
+        WriteProcessMemory(process_, base_, data, size_, NULL);
+        LRESULT result = SendMessageA(hwnd, msg, wParam, (LPARAM)base_);
+        ReadProcessMemory(process_, base_, data, size_, NULL);
+        return result;
+    }
 
 private:
     HANDLE process_;
@@ -43,9 +50,7 @@ static std::string ItemText(DWORD processId, HWND list, int row, int subItem)
     request.item.iSubItem = subItem;
     request.item.cchTextMax = sizeof request.text;
     request.item.pszText = (char *)remote.base() + offsetof(ItemTextRequest, text);
-    remote.Write(&request);
-    SendMessageA(list, LVM_GETITEMTEXTA, row, (LPARAM)remote.base());
-    remote.Read(&request);
+    remote.Send(list, LVM_GETITEMTEXTA, row, &request);
     return request.text;
 }
 
@@ -61,9 +66,7 @@ std::string DialogWindow::ColumnTitle(int column) const
     request.column.mask = LVCF_TEXT;
     request.column.cchTextMax = sizeof request.text;
     request.column.pszText = (char *)remote.base() + offsetof(ColumnRequest, text);
-    remote.Write(&request);
-    SendMessageA(list_, LVM_GETCOLUMNA, column, (LPARAM)remote.base());
-    remote.Read(&request);
+    remote.Send(list_, LVM_GETCOLUMNA, column, &request);
     return request.text;
 }
 
@@ -94,8 +97,7 @@ int DialogWindow::RowOf(const char *name) const
     request.find.flags = LVFI_STRING;
     request.find.psz = (char *)remote.base() + offsetof(FindRequest, name);
     lstrcpynA(request.name, name, sizeof request.name);
-    remote.Write(&request);
-    int row = (int)SendMessageA(list_, LVM_FINDITEMA, (WPARAM)-1, (LPARAM)remote.base());
+    int row = (int)remote.Send(list_, LVM_FINDITEMA, (WPARAM)-1, &request);
     EXPECT_GE(row, 0) << name << " is not listed";
     return row;
 }
@@ -111,9 +113,7 @@ POINT DialogWindow::RowPoint(int row) const
     RECT rect = {};
     rect.left = LVIR_LABEL;
     RemoteBlock remote(processId_, sizeof rect);
-    remote.Write(&rect);
-    SendMessageA(list_, LVM_GETITEMRECT, row, (LPARAM)remote.base());
-    remote.Read(&rect);
+    remote.Send(list_, LVM_GETITEMRECT, row, &rect);
     POINT point = { rect.left + 10, (rect.top + rect.bottom) / 2 };
     ClientToScreen(list_, &point);
     return point;
