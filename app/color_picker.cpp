@@ -9,10 +9,34 @@ static CHOOSECOLORA g_cc;          // the picker's settings; prepared by the fir
 static COLORREF g_custColors[16];  // the custom colors the user defines, never stored
 static BOOL g_ccInitialized;       // whether g_cc has been prepared
 
+typedef BOOL(WINAPI *ChooseColorProc)(CHOOSECOLORA *);
+
+// Finds the picker in its DLL, which is loaded at the first double-click rather than at every
+// start (it brings the shell's DLLs along), from the system folder only, and stays loaded.
+// Returns NULL when the DLL or the function cannot be had.
+static ChooseColorProc FindChooseColor()
+{
+    HMODULE hmod = GetModuleHandleA("comdlg32.dll");
+    if (!hmod) {
+        char path[MAX_PATH];
+        UINT len = GetSystemDirectoryA(path, sizeof path);
+        if (!len || len > sizeof path - sizeof "\\comdlg32.dll")
+            return NULL;
+        lstrcatA(path, "\\comdlg32.dll");
+        hmod = LoadLibraryA(path);
+        if (!hmod)
+            return NULL;
+    }
+    return (ChooseColorProc)(void *)GetProcAddress(hmod, "ChooseColorA");
+}
+
 // Opens the picker on color; returns 1 with color set to the user's choice, or 0 when the
-// user cancelled (color is then unchanged).
+// user cancelled or the picker cannot be had (color is then unchanged).
 int PickColor(HWND hwndOwner, COLORREF &color)
 {
+    ChooseColorProc chooseColor = FindChooseColor();
+    if (!chooseColor)
+        return 0;
     if (!g_ccInitialized) {
         ZeroMemory(&g_cc, sizeof g_cc);
         g_cc.lStructSize = sizeof g_cc;
@@ -24,7 +48,7 @@ int PickColor(HWND hwndOwner, COLORREF &color)
     }
     g_cc.hwndOwner = hwndOwner;
     g_cc.rgbResult = color;
-    if (!ChooseColorA(&g_cc))
+    if (!chooseColor(&g_cc))
         return 0;
     color = g_cc.rgbResult;
     return 1;

@@ -180,8 +180,38 @@ static BOOL WINAPI FakeChooseColorA(CHOOSECOLORA *cc)
     return g_picker.confirm;
 }
 
-// The program loads the picker's DLL at its first use; this is the slot its calls go through.
-extern "C" void *__imp_ChooseColorA;
+// The program finds the picker in its DLL at first use; the stand-in is handed out instead.
+static decltype(&GetProcAddress) g_realGetProcAddress;
+
+static FARPROC WINAPI FindFakePicker(HMODULE hmod, LPCSTR name)
+{
+    if (HIWORD(name) && !strcmp(name, "ChooseColorA"))
+        return (FARPROC)(void *)FakeChooseColorA;
+    return g_realGetProcAddress(hmod, name);
+}
+
+// The picker's DLL neither loaded nor loadable; the path the program asks for is kept.
+static decltype(&GetModuleHandleA) g_realGetModuleHandleA;
+static char g_loadRequested[MAX_PATH];
+
+static bool NamesComdlg32(LPCSTR name)
+{
+    static const char dll[] = "comdlg32.dll";
+    int len = name ? lstrlenA(name) : 0;
+    return len >= (int)sizeof dll - 1 && !lstrcmpiA(name + len - (sizeof dll - 1), dll);
+}
+
+static HMODULE WINAPI Comdlg32NotLoaded(LPCSTR name)
+{
+    return NamesComdlg32(name) ? NULL : g_realGetModuleHandleA(name);
+}
+
+static HMODULE WINAPI Comdlg32NotLoadable(LPCSTR name)
+{
+    lstrcpynA(g_loadRequested, name, sizeof g_loadRequested);
+    SetLastError(ERROR_MOD_NOT_FOUND);
+    return NULL;
+}
 
 static void SendDoubleClickNotification(const DialogWindow &dialog)
 {
@@ -193,7 +223,8 @@ TEST(ColorPickerInProcess, IsHandedTheSelectedRowAndKeepsItsSettings)
 {
     ScratchRegistry registry;
     registry.SetText("Menu", "255 128 0");
-    ImportPatch patch(&__imp_ChooseColorA, (const void *)FakeChooseColorA);
+    ImportPatch patch("kernel32.dll", "GetProcAddress", (const void *)FindFakePicker);
+    g_realGetProcAddress = patch.Original<decltype(&GetProcAddress)>();
     g_picker = {};
     DialogThread program;
     ASSERT_TRUE(program.hwnd());
@@ -227,4 +258,29 @@ TEST(ColorPickerInProcess, IsHandedTheSelectedRowAndKeepsItsSettings)
     EXPECT_EQ(custom, g_picker.record.lpCustColors);
     EXPECT_EQ("1 2 3", program.TextOf("Menu"));
     EXPECT_TRUE(program.ApplyEnabled());
+}
+
+TEST(ColorPickerInProcess, WithoutItsDllADoubleClickDoesNoHarm)
+{
+    ScratchRegistry registry;
+    registry.SetText("Menu", "255 128 0");
+    ImportPatch notLoaded("kernel32.dll", "GetModuleHandleA", (const void *)Comdlg32NotLoaded);
+    g_realGetModuleHandleA = notLoaded.Original<decltype(&GetModuleHandleA)>();
+    ImportPatch notLoadable("kernel32.dll", "LoadLibraryA", (const void *)Comdlg32NotLoadable);
+    g_loadRequested[0] = '\0';
+    DialogThread program;
+    ASSERT_TRUE(program.hwnd());
+
+    program.ClickRow("Menu");
+    SendDoubleClickNotification(program);
+    // Only the system folder's copy is asked for, never one beside the program.
+    char expected[MAX_PATH];
+    GetSystemDirectoryA(expected, sizeof expected);
+    lstrcatA(expected, "\\comdlg32.dll");
+    EXPECT_STREQ(expected, g_loadRequested);
+    EXPECT_EQ("255 128 0", program.TextOf("Menu"));
+    EXPECT_FALSE(program.ApplyEnabled());
+    ClickWindow(program.Item(IDOK));
+    EXPECT_EQ(0, program.WaitForExit());
+    EXPECT_EQ("255 128 0", registry.Text("Menu"));
 }

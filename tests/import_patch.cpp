@@ -39,13 +39,6 @@ ImportPatch::ImportPatch(const char *dll, const char *name, const void *replacem
     EXPECT_GT(count_, 0) << "the test program does not import " << dll << "!" << name;
 }
 
-ImportPatch::ImportPatch(void **slot, const void *replacement)
-{
-    original_ = *slot;
-    slots_[count_++] = slot;
-    WriteSlot(slot, (void *)replacement);
-}
-
 ImportPatch::~ImportPatch()
 {
     for (int i = 0; i < count_; i++)

@@ -8,8 +8,6 @@ class ImportPatch {
 public:
     // Redirects dll!name to replacement until the object is destroyed.
     ImportPatch(const char *dll, const char *name, const void *replacement);
-    // Redirects the call that goes through slot, such as a delay-loaded import's __imp_ pointer.
-    ImportPatch(void **slot, const void *replacement);
     ~ImportPatch();
     ImportPatch(const ImportPatch &) = delete;
     ImportPatch &operator=(const ImportPatch &) = delete;
