@@ -4,6 +4,7 @@
 #include "hueset_process.h"
 #include "import_patch.h"
 #include "main_dialog.h"
+#include "picker_window.h"
 #include "real_input.h"
 #include "resource.h"
 #include "saved_scheme.h"
@@ -14,66 +15,6 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-// The platform color dialog's controls.
-enum { PICKER_RED = 706, PICKER_GREEN = 707, PICKER_BLUE = 708, PICKER_GRAPH = 710,
-       PICKER_ADD_CUSTOM = 712, PICKER_DEFINE_CUSTOM = 719, PICKER_CUSTOM_COLORS = 721 };
-
-class Picker {
-public:
-    explicit Picker(const DialogWindow &owner)
-    {
-        EXPECT_TRUE(WaitUntil([&] { return (hwnd_ = owner.OwnedDialog()) != NULL; })) << "no picker opened";
-    }
-    HWND hwnd() const { return hwnd_; }
-
-    std::string Rgb() const
-    {
-        return Field(PICKER_RED) + " " + Field(PICKER_GREEN) + " " + Field(PICKER_BLUE);
-    }
-
-    // Types the three components into their fields.
-    void Type(const char *red, const char *green, const char *blue) const
-    {
-        const struct { int id; const char *digits; } fields[] = {
-            { PICKER_RED, red }, { PICKER_GREEN, green }, { PICKER_BLUE, blue } };
-        for (const auto &f : fields) {
-            ClickWindow(GetDlgItem(hwnd_, f.id));
-            PressKey(VK_HOME);
-            for (int i = 0; i < 3; i++)
-                PressKey(VK_DELETE);
-            for (const char *d = f.digits; *d; d++)
-                PressKey(*d);
-            EXPECT_TRUE(WaitUntil([&] { return Field(f.id) == f.digits; }));
-        }
-    }
-
-    // Clicks custom color n of 16: two rows of eight, filled column by column.
-    void ClickCustom(int n) const
-    {
-        RECT area;
-        GetWindowRect(GetDlgItem(hwnd_, PICKER_CUSTOM_COLORS), &area);
-        int dx = (area.right - area.left) / 8, dy = (area.bottom - area.top) / 2;
-        Click({ area.left + (n % 8) * dx + dx / 3, area.top + (n / 8) * dy + dy / 3 });
-    }
-
-    void Press(int id) const
-    {
-        ClickWindow(GetDlgItem(hwnd_, id));
-        if (id == IDOK || id == IDCANCEL) {
-            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(hwnd_); })) << "the picker stayed open";
-        }
-    }
-
-private:
-    std::string Field(int id) const
-    {
-        char text[8] = "";
-        SendMessageA(GetDlgItem(hwnd_, id), WM_GETTEXT, sizeof text, (LPARAM)text);
-        return text;
-    }
-    HWND hwnd_ = NULL;
-};
 
 class ColorPickerTest : public ::testing::Test {
 protected:

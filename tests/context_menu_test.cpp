@@ -7,14 +7,14 @@
 #include "resource.h"
 #include "scratch_registry.h"
 #include "test_clipboard.h"
+#include "test_windows.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 static HWND OpenMenuWindow()
 {
-    HWND menu = FindWindowA("#32768", NULL);
-    return menu && IsWindowVisible(menu) ? menu : NULL;
+    return FindPopupMenu(GetCurrentProcessId());
 }
 
 class ContextMenuTest : public ::testing::Test {

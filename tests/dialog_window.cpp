@@ -168,6 +168,20 @@ HWND DialogWindow::OwnedDialog() const
     });
 }
 
+HWND DialogWindow::PopupMenu() const
+{
+    return FindPopupMenu(processId_);
+}
+
+// Just below the list's header, half a small icon down: inside the first row in view, whatever
+// the row height that the font gives.
+POINT DialogWindow::TopRowPoint() const
+{
+    RECT header;
+    GetWindowRect(FindWindowExA(list_, NULL, WC_HEADERA, NULL), &header);
+    return { header.left + 20, header.bottom + GetSystemMetrics(SM_CYSMICON) / 2 };
+}
+
 bool DialogWindow::Find(DWORD processId, int timeoutMs)
 {
     processId_ = processId;

@@ -28,6 +28,9 @@ public:
     bool ApplyEnabled() const;
     HWND Focus() const;            // the keyboard focus in the dialog's thread
     HWND OwnedDialog() const;      // a dialog box the Hueset dialog owns, such as the picker
+    HWND PopupMenu() const;        // a popup menu the Hueset dialog's process shows
+    POINT TopRowPoint() const;     // a point in the topmost row in view, found without list memory
+    int patience() const { return patience_; }
 
 protected:
     // Waits for a visible dialog captioned "Hueset" of the given process whose list is filled.

@@ -1,10 +1,12 @@
-// The shipped 32-bit Hueset.exe, end to end under Wine's 32-bit loader, as a person uses it.
-// Where the kernel runs no 32-bit code the program runs under emulation, whose memory Wine
-// cannot read from outside: rows are chosen with the keys, and the registry, the clipboard and
-// the live colors show what the program did.
+// The shipped 32-bit Hueset.exe, end to end under Wine's 32-bit loader, along every path a person
+// takes: the picker, copy and paste by keys and by the context menu, a color from another running
+// copy, Apply, Refresh, OK, Cancel and Escape. Where the kernel runs no 32-bit code the program
+// runs under emulation, whose memory Wine cannot read from outside: rows are chosen with the
+// keys, and a row's color is read by copying it, or from the registry and the live colors.
 #include "color_catalog.h"
 #include "hueset_process.h"
 #include "live_colors.h"
+#include "picker_window.h"
 #include "real_input.h"
 #include "resource.h"
 #include "saved_scheme.h"
@@ -12,6 +14,7 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 #include <stdlib.h>
 #include <string>
 #include <vector>
@@ -29,47 +32,181 @@ static int RowOfName(const char *name)
     return (int)(std::find(names.begin(), names.end(), name) - names.begin());
 }
 
-TEST(ShippedProgram, CopiesPastesAppliesAndClosesWithZero)
+// The stored text of every catalog color, as SavedScheme::SetDistinctTexts writes it.
+static COLORREF Distinct(int index)
 {
-    if (const char *why = getenv("HUESET_NO_32BIT")) {
-        const char *ci = getenv("CI");
-        if (ci && !strcmp(ci, "true"))
-            FAIL() << "the shipped program must run in CI, but " << why;
-        GTEST_SKIP() << why;
+    return RGB(10 + index, 100 + index, 200 + index);
+}
+
+class ShippedProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const char *why = getenv("HUESET_NO_32BIT")) {
+            const char *ci = getenv("CI");
+            if (ci && !strcmp(ci, "true"))
+                FAIL() << "the shipped program must run in CI, but " << why;
+            GTEST_SKIP() << why;
+        }
+        ASSERT_STRNE("", HUESET_SHIPPED_EXE) << "no shipped build was configured";
+        scheme_.SetDistinctTexts(REG_EXPAND_SZ); // what the program writes comes back as REG_SZ
+        scheme_.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
+        ClearClipboard();
     }
-    ASSERT_STRNE("", HUESET_SHIPPED_EXE) << "no shipped build was configured";
+    void TearDown() override { ClearClipboard(); }
 
-    SavedScheme scheme;
-    scheme.SetDistinctTexts(REG_EXPAND_SZ); // what the program writes comes back as REG_SZ
-    scheme.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
-    ClearClipboard();
+    // Runs a clipboard command with keys or the context menu, and waits until the clipboard
+    // holds expected (a copy) or Apply is enabled (a paste).
+    static void ExpectCopied(const std::function<void()> &copy, COLORREF expected, int patience)
+    {
+        DWORD before = ClipboardSequence();
+        copy();
+        COLORREF copied = 0;
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardSequence() != before; }, patience)) << "nothing was copied";
+        EXPECT_TRUE(ReadClipboardColor(&copied));
+        EXPECT_EQ(expected, copied);
+    }
 
+    // Opens the context menu, at point or (point NULL) with Shift+F10, and picks item n with the
+    // keys, the way a keyboard user does: 1 Copy, 2 Paste.
+    static void ChooseFromMenu(const DialogWindow &app, const POINT *point, int n)
+    {
+        if (point)
+            RightClick(*point);
+        else
+            PressWithShift(VK_F10);
+        ASSERT_TRUE(WaitUntil([&] { return app.PopupMenu() != NULL; }, app.patience())) << "no menu";
+        for (int i = 0; i < n; i++)
+            PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return app.PopupMenu() == NULL; }, app.patience()));
+    }
+
+    static void PasteOnRow(const DialogWindow &app, const char *name)
+    {
+        app.SelectRowWithKeys(RowOfName(name));
+        PressWithCtrl('V');
+        EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }, app.patience())) << "the paste did not enable Apply";
+    }
+
+    SavedScheme scheme_;
+};
+
+TEST_F(ShippedProgram, EveryPathAUserTakes)
+{
     HuesetProcess app(HUESET_SHIPPED_EXE, PATIENCE_MS);
     ASSERT_TRUE(app.Started());
     EXPECT_EQ(31, app.Rows());
+    SetWindowPos(app.hwnd(), NULL, 500, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const COLORREF picked = RGB(255, 128, 7);
 
+    // The picker, on the first row: cancelled with its button after adding a custom color, then
+    // with Escape, then confirmed.
+    app.SelectRowWithKeys(0);
+    DoubleClick(app.TopRowPoint());
+    {
+        Picker picker(app);
+        ASSERT_TRUE(picker.hwnd()) << "a double-click on a row did not open the picker";
+        EXPECT_EQ("20 110 210", picker.Rgb()) << "not on ActiveBorder's color";
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(picker.hwnd(), PICKER_GRAPH))) << "not fully open";
+        picker.Type("1", "2", "3");
+        picker.Press(PICKER_ADD_CUSTOM);
+        picker.Press(IDCANCEL);
+    }
+    DoubleClick(app.TopRowPoint());
+    {
+        Picker picker(app);
+        ASSERT_TRUE(picker.hwnd());
+        EXPECT_EQ("20 110 210", picker.Rgb()) << "a cancelled choice reached the row";
+        picker.ClickCustom(0);
+        EXPECT_TRUE(WaitUntil([&] { return picker.Rgb() == "1 2 3"; }, PATIENCE_MS)) << "the custom color was lost";
+        picker.PressEscape();
+    }
+    EXPECT_FALSE(app.ApplyEnabled()) << "cancelling the picker enabled Apply";
+    DoubleClick(app.TopRowPoint());
+    {
+        Picker picker(app);
+        ASSERT_TRUE(picker.hwnd());
+        EXPECT_EQ("20 110 210", picker.Rgb());
+        picker.Type("255", "128", "7");
+        picker.Press(IDOK);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }, PATIENCE_MS)) << "a confirmed color did not enable Apply";
+    ExpectCopied([] { PressWithCtrl('C'); }, picked, PATIENCE_MS);
+
+    // Copy and paste with the keys: "300 0 0" travels as red 44.
     app.SelectRowWithKeys(RowOfName("Hilight"));
-    PressWithCtrl('C');
-    COLORREF copied = 0;
-    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardColor(&copied) && copied == RGB(44, 0, 0); }, PATIENCE_MS));
-    EXPECT_FALSE(app.ApplyEnabled());
-    app.SelectRowWithKeys(RowOfName("Window"));
-    PressWithCtrl('V');
-    EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }, PATIENCE_MS)) << "the paste did not enable Apply";
+    ExpectCopied([] { PressWithCtrl('C'); }, RGB(44, 0, 0), PATIENCE_MS);
+    PasteOnRow(app, "Window");
 
+    // The context menu: Copy by a right-click on the first row, Paste by Shift+F10.
+    app.SelectRowWithKeys(0);
+    POINT top = app.TopRowPoint();
+    ExpectCopied([&] { ChooseFromMenu(app, &top, 1); }, picked, PATIENCE_MS);
+    app.SelectRowWithKeys(RowOfName("Scrollbar"));
+    ChooseFromMenu(app, nullptr, 2);
+
+    // A color copied in another running copy, the 64-bit build, pasted here.
+    {
+        HuesetProcess other;
+        ASSERT_TRUE(other.Started());
+        SetWindowPos(other.hwnd(), NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        other.ClickRow("InfoText");
+        ExpectCopied([] { PressWithCtrl('C'); }, Distinct(COLOR_INFOTEXT), 5000);
+        ClickWindow(other.Item(IDCANCEL));
+        EXPECT_EQ(0u, other.WaitForExit());
+    }
+    ClickWindow(app.list());
+    PasteOnRow(app, "InfoWindow");
+
+    // Apply writes every row as it stands and applies them all.
     ClickWindow(app.Item(IDC_APPLY));
     EXPECT_TRUE(WaitUntil([&] { return !app.ApplyEnabled(); }, PATIENCE_MS));
-    EXPECT_EQ("44 0 0", scheme.Text("Window"));
-    EXPECT_EQ("300 0 0", scheme.Text("Hilight"));
+    EXPECT_EQ("255 128 7", scheme_.Text("ActiveBorder"));
+    EXPECT_EQ("300 0 0", scheme_.Text("Hilight"));
+    EXPECT_EQ("44 0 0", scheme_.Text("Window"));
+    EXPECT_EQ("255 128 7", scheme_.Text("Scrollbar"));
+    EXPECT_EQ("33 123 223", scheme_.Text("InfoWindow"));
     for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
-        EXPECT_EQ((DWORD)REG_SZ, scheme.Type(e->name)) << e->name << " was not listed or not written";
+        EXPECT_EQ((DWORD)REG_SZ, scheme_.Type(e->name)) << e->name << " was not listed or not written";
     std::vector<COLORREF> live = LiveColors();
     ASSERT_EQ(31u, live.size());
+    EXPECT_EQ(picked, live[COLOR_ACTIVEBORDER]);
+    EXPECT_EQ(picked, live[COLOR_SCROLLBAR]);
     EXPECT_EQ(RGB(44, 0, 0), live[COLOR_WINDOW]);
     EXPECT_EQ(RGB(44, 0, 0), live[COLOR_HIGHLIGHT]);
-    EXPECT_EQ(RGB(10 + COLOR_MENU, 100 + COLOR_MENU, 200 + COLOR_MENU), live[COLOR_MENU]);
+    EXPECT_EQ(Distinct(COLOR_INFOTEXT), live[COLOR_INFOBK]);
+    EXPECT_EQ(Distinct(COLOR_MENU), live[COLOR_MENU]);
 
+    // Refresh drops an edit and brings back what is stored, also a text changed meanwhile; Apply
+    // stays enabled.
+    PasteOnRow(app, "Menu");
+    scheme_.SetText("Menu", "7 8 9");
+    ClickWindow(app.Item(IDC_REFRESH));
+    LetInputSettle();
+    EXPECT_TRUE(app.ApplyEnabled());
+    app.SelectRowWithKeys(RowOfName("Menu"));
+    ExpectCopied([] { PressWithCtrl('C'); }, RGB(7, 8, 9), PATIENCE_MS);
+
+    // OK writes, applies and ends the program with 0.
+    PasteOnRow(app, "GrayText");
     ClickWindow(app.Item(IDOK));
     EXPECT_EQ(0u, app.WaitForExit(PATIENCE_MS));
-    ClearClipboard();
+    EXPECT_EQ("7 8 9", scheme_.Text("GrayText"));
+    EXPECT_EQ(RGB(7, 8, 9), LiveColors()[COLOR_GRAYTEXT]);
+
+    // Cancel and Escape after an edit write and apply nothing, and end the program with 0.
+    for (const char *way : { "Cancel", "Escape" }) {
+        HuesetProcess again(HUESET_SHIPPED_EXE, PATIENCE_MS);
+        ASSERT_TRUE(again.Started());
+        PasteOnRow(again, "ButtonText");
+        if (!strcmp(way, "Cancel"))
+            ClickWindow(again.Item(IDCANCEL));
+        else
+            PressKey(VK_ESCAPE);
+        EXPECT_EQ(0u, again.WaitForExit(PATIENCE_MS)) << way;
+        EXPECT_EQ((DWORD)REG_SZ, scheme_.Type("ButtonText")) << way;
+        EXPECT_EQ("28 118 218", scheme_.Text("ButtonText")) << way;
+        EXPECT_EQ(Distinct(COLOR_BTNTEXT), LiveColors()[COLOR_BTNTEXT]) << way;
+    }
 }

@@ -29,6 +29,17 @@ HWND FindCaptionedWindow(DWORD processId, const char *caption)
     });
 }
 
+HWND FindPopupMenu(DWORD processId)
+{
+    return FindVisibleWindow([&](HWND hwnd) {
+        DWORD owner;
+        GetWindowThreadProcessId(hwnd, &owner);
+        char cls[16];
+        GetClassNameA(hwnd, cls, sizeof cls);
+        return owner == processId && !lstrcmpA(cls, "#32768");
+    });
+}
+
 std::string BesideThisProgram(const char *file)
 {
     char path[MAX_PATH];

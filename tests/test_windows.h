@@ -9,5 +9,7 @@
 HWND FindVisibleWindow(const std::function<bool(HWND)> &match);
 // The visible top-level window of a process with the given caption, or NULL.
 HWND FindCaptionedWindow(DWORD processId, const char *caption);
+// The popup menu that a process shows, or NULL.
+HWND FindPopupMenu(DWORD processId);
 // The path of a file built beside the running program, such as "Hueset.exe".
 std::string BesideThisProgram(const char *file);
