@@ -20,7 +20,7 @@ cmake --build --preset test-x64 --target bench_driver >/dev/null
 . tools/wine-session.sh
 trap wine_session_end EXIT
 wine_session_virtual_display
-wine_session_start "$root/build/test-x64/wineprefix"
+wine_session_project_prefix "$root/build/test-x64/wineprefix"
 
 shipped=build/release-x86/bin/Hueset.exe reference=build/release-x86/bin/reference.exe
 size=$(stat -c %s "$shipped") refsize=$(stat -c %s "$reference")

@@ -1,37 +1,69 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds Hueset and opens it under Wine with its Japanese texts.
-# Uses $WINEPREFIX when set (to edit that Wine's own colors), else a prefix of the project's.
-# With no display it runs on a virtual one: it saves a screenshot of the dialog, closes it
-# with Cancel (nothing written) and prints the screenshot's path.
+# Sets up the machine, builds Hueset and opens it under Wine with its Japanese texts: the shipped
+# 32-bit program where this machine runs 32-bit programs itself, else the 64-bit build of the
+# same sources. Uses $WINEPREFIX when set (to edit that Wine's own colors), else a prefix of the
+# project's. With no display it runs on a virtual one: it saves a screenshot of the dialog,
+# closes it with Cancel (nothing written) and prints the screenshot's path.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 tools/setup.sh
-cmake --preset test-x64 >/dev/null
-cmake --build --preset test-x64 --target Hueset
-exe=$root/build/test-x64/bin/Hueset.exe
-
 . tools/wine-session.sh
+
+# Whether 32-bit x86 programs run here without an emulator that binfmt_misc hands them to.
+runs_32bit_natively() {
+    "$WINE32" --version >/dev/null 2>&1 || return 1
+    local entry
+    for entry in /proc/sys/fs/binfmt_misc/*; do
+        [ -f "$entry" ] && head -n 1 "$entry" | grep -qx enabled &&
+            grep -q '^interpreter .*qemu-i386' "$entry" && return 1
+    done
+    return 0
+}
+
+if runs_32bit_natively; then
+    preset=release-x86 wine=$WINE32
+else
+    preset=test-x64 wine=$WINE64
+    why="this machine runs no 32-bit programs"
+    "$WINE32" --version >/dev/null 2>&1 && why="this machine runs 32-bit programs only through an emulator, where the shipped program takes about a minute to start"
+    echo "run: $why; opening the 64-bit build of the same sources instead of the shipped 32-bit Hueset.exe" >&2
+fi
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Hueset
+exe=$root/build/$preset/bin/Hueset.exe
+
 # Japanese ANSI code page for the dialog's texts; no glibc locale is needed for it.
 hueset_locale=${HUESET_LOCALE:-ja_JP.UTF-8}
-trap wine_session_end EXIT
+hueset=
+trap '[ -z "$hueset" ] || kill "$hueset" 2>/dev/null; wine_session_end' EXIT
+trap 'exit 130' INT TERM
 headless=
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
     wine_session_virtual_display
 fi
-wine_session_start "${WINEPREFIX:-$root/build/wineprefix}"
+if [ -n "${WINEPREFIX:-}" ]; then
+    wine_session_user_prefix "$WINEPREFIX"
+else
+    wine_session_project_prefix "$root/build/wineprefix"
+fi
 
+# In the background, so that Ctrl+C, which a Wine program ignores, ends the run and with it
+# Hueset, at once.
 if [ -z "$headless" ]; then
-    LC_ALL=$hueset_locale "$WINE64" "$exe"
+    LC_ALL=$hueset_locale "$wine" "$exe" &
+    hueset=$!
+    wait "$hueset"
+    hueset=
     exit 0
 fi
 
-LC_ALL=$hueset_locale "$WINE64" "$exe" >/dev/null 2>&1 &
+LC_ALL=$hueset_locale "$wine" "$exe" >/dev/null 2>&1 &
 hueset=$!
 window=
-for _ in $(seq 100); do
+for _ in $(seq 1500); do
     window=$(xdotool search --name '^Hueset$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.2
 done
@@ -42,4 +74,5 @@ import -window "$window" "$shot"
 # Escape is the dialog's Cancel.
 xdotool key --window "$window" Escape 2>/dev/null
 wait "$hueset"
+hueset=
 echo "$shot"

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# tools/run.sh in a Wine prefix of the user's own, made beforehand and in use: a file of the
+# user's in drive_c, a registry value of the user's, the user's own font replacement for the
+# dialog's face, and a Wine program of the user's running in it. After a headless run, and
+# after a run interrupted while the dialog is open, all of it is as it was and the program and
+# its wineserver still run; nothing of the project's (a stamp, window-manager settings, a font)
+# has entered the prefix.
+# Usage: user_prefix_test.sh SOURCE_DIR    (with DISPLAY and WINEPREFIX set to the tests' own)
+set -euo pipefail
+src=$(cd "$1" && pwd)
+WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
+WINESERVER=$(command -v wineserver64 || echo /usr/lib/wine/wineserver64)
+face='ＭＳ Ｐゴシック'
+failures=0
+fail() { echo "user_prefix_test: $*" >&2; failures=$((failures + 1)); }
+
+# The user's prefix: a copy of the tests' own prefix (hard links: Wine replaces its registry files
+# rather than writing into them), stripped of what the project puts in a prefix of its own.
+work=$(mktemp -d)
+user=$work/prefix
+program=
+cleanup() {
+    [ -z "$program" ] || kill "$program" 2>/dev/null || true
+    WINEPREFIX=$user "$WINESERVER" -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cp -al "$WINEPREFIX" "$user"
+rm -f "$user/.hueset-ready" "$user/drive_c/windows/Fonts/marlett.ttf"
+export WINEPREFIX=$user
+echo "the user's own file" >"$user/drive_c/marker.txt"
+reg=$work/user.reg
+printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[-HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' "\"$face\"=\"UsersOwnFont\"" '' \
+    '[HKEY_CURRENT_USER\Software\Hueset user prefix test]' '"Mine"="keep"' '' | iconv -f UTF-8 -t UTF-16 >"$reg"
+"$WINE64" regedit /s "$reg" </dev/null >/dev/null 2>&1
+"$WINE64" notepad </dev/null >/dev/null 2>&1 &
+program=$!
+
+registry() {
+    rm -f "$work/out.reg"
+    "$WINE64" regedit /e "$work/out.reg" "$1" </dev/null >/dev/null 2>&1 && iconv -f UTF-16 -t UTF-8 "$work/out.reg" 2>/dev/null
+}
+
+# Everything of the user's is as it was, and nothing of the project's has come in.
+expect_untouched() {
+    local when=$1
+    [ "$(cat "$user/drive_c/marker.txt" 2>/dev/null)" = "the user's own file" ] || fail "$when: the user's file is gone or changed"
+    registry 'HKEY_CURRENT_USER\Software\Hueset user prefix test' | grep -q '^"Mine"="keep"' ||
+        fail "$when: the user's registry value is gone or changed"
+    registry 'HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements' | grep -q "^\"$face\"=\"UsersOwnFont\"" ||
+        fail "$when: the user's font replacement is gone or changed"
+    ! registry 'HKEY_CURRENT_USER\Software\Wine\X11 Driver' | grep -q Decorated || fail "$when: a window-manager setting was written"
+    [ ! -e "$user/drive_c/windows/Fonts/marlett.ttf" ] || fail "$when: a font was copied in"
+    [ ! -e "$user/.hueset-ready" ] || fail "$when: the project's stamp was put in"
+    kill -0 "$program" 2>/dev/null || fail "$when: the user's program was ended"
+}
+
+# Waits for the user's program to be up, so that the runs join its wineserver.
+for _ in $(seq 300); do
+    xdotool search --name 'Notepad' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+kill -0 "$program" 2>/dev/null || fail "the user's program did not start"
+
+cd "$src"
+if ! env -u DISPLAY tools/run.sh >"$work/run.out" 2>"$work/run.err"; then
+    fail "the headless run failed: $(tail -n 3 "$work/run.err")"
+fi
+grep '^wine:' "$work/run.err" >&2 || true
+expect_untouched "after a headless run"
+
+# Ctrl+C reaches the run's whole process group, as a terminal sends it; the user's program is
+# in another. Job control gives the run a group of its own, with SIGINT not ignored.
+set -m
+tools/run.sh >"$work/interrupted.out" 2>&1 &
+run=$!
+set +m
+for _ in $(seq 300); do
+    xdotool search --name '^Hueset$' >/dev/null 2>&1 && break
+    sleep 0.2
+done
+xdotool search --name '^Hueset$' >/dev/null 2>&1 || fail "the interrupted run showed no dialog"
+kill -INT -- "-$run"
+for _ in $(seq 150); do
+    kill -0 "$run" 2>/dev/null || break
+    sleep 0.2
+done
+if kill -0 "$run" 2>/dev/null; then
+    fail "the interrupted run did not end"
+    kill -KILL -- "-$run" 2>/dev/null || true
+fi
+wait "$run" || true
+for _ in $(seq 50); do
+    xdotool search --name '^Hueset$' >/dev/null 2>&1 || break
+    sleep 0.2
+done
+! xdotool search --name '^Hueset$' >/dev/null 2>&1 || fail "the interrupted run left Hueset open"
+expect_untouched "after an interrupted run"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "user_prefix_test: the user's file, value, font replacement and program are as they were after both runs"
