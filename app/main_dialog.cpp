@@ -1,6 +1,7 @@
 // The dialog procedure: initialisation, the four buttons, and the dispatch of the list's
 // events to their handlers.
 #include "main_dialog.h"
+#include "color_text.h"
 #include "resource.h"
 #include "scheme.h"
 
@@ -34,10 +35,25 @@ static void OnInitDialog(HWND hDlg)
     InitColorList(g_hwndList);
 }
 
+// Tells the user that the scheme could not be saved; the edits stay in the list, so that
+// Apply or OK can try again.
+static void ShowSaveFailure(HWND hDlg)
+{
+    char caption[TEXT_BUFFER_SIZE];
+    char text[TEXT_BUFFER_SIZE];
+    GetWindowTextA(hDlg, caption, sizeof caption);
+    if (!LoadStringA(g_hInstance, IDS_SAVE_FAILED, text, sizeof text))
+        text[0] = '\0';
+    MessageBoxA(hDlg, text, caption, MB_OK | MB_ICONEXCLAMATION);
+}
+
 // Saves and applies the scheme, then disables Apply until the next edit.
 static void OnApply(HWND hDlg)
 {
-    SaveColors(g_hwndList);
+    if (!SaveColors(g_hwndList)) {
+        ShowSaveFailure(hDlg);
+        return;
+    }
     HWND hwndApply = GetDlgItem(hDlg, IDC_APPLY);
     // A disabled control that keeps the focus would leave the dialog deaf to the keyboard.
     if (GetFocus() == hwndApply)
@@ -49,8 +65,10 @@ static void OnCommand(HWND hDlg, int id)
 {
     switch (id) {
     case IDOK:
-        SaveColors(g_hwndList);
-        EndDialog(hDlg, 1);
+        if (SaveColors(g_hwndList))
+            EndDialog(hDlg, 1);
+        else
+            ShowSaveFailure(hDlg);
         break;
     case IDCANCEL:
         EndDialog(hDlg, 0);

@@ -9,6 +9,7 @@
 /* Strings */
 #define IDS_NAME        1
 #define IDS_VALUE       2
+#define IDS_SAVE_FAILED 3
 
 /* Controls (IDOK and IDCANCEL are the platform's) */
 #define IDC_APPLY       1001

@@ -8,34 +8,11 @@
 
 std::vector<COLORREF> LiveColors()
 {
-    std::string exe = BesideThisProgram("print_syscolors.exe");
-
-    SECURITY_ATTRIBUTES inherit = { sizeof inherit, NULL, TRUE };
-    HANDLE readEnd, writeEnd;
-    CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    PROCESS_INFORMATION process = {};
-    BOOL started = CreateProcessA(exe.c_str(), NULL, NULL, NULL, TRUE, CREATE_NO_WINDOW, NULL, NULL, &startup, &process);
-    CloseHandle(writeEnd);
-
     std::string output;
-    char chunk[512];
-    DWORD got;
-    while (started && ReadFile(readEnd, chunk, sizeof chunk, &got, NULL) && got)
-        output.append(chunk, got);
-    CloseHandle(readEnd);
-    if (!started) {
-        ADD_FAILURE() << "cannot start " << exe;
+    if (RunProgram("\"" + BesideThisProgram("print_syscolors.exe") + "\"", &output) != 0) {
+        ADD_FAILURE() << "print_syscolors.exe failed";
         return {};
     }
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
     std::vector<COLORREF> colors;
     for (const char *p = output.c_str(); *p; ) {
         char *end;

@@ -10,6 +10,7 @@
 #include "resource.h"
 #include "saved_scheme.h"
 #include "scratch_registry.h"
+#include "test_windows.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -24,16 +25,44 @@ static COLORREF ScreenPixel(POINT point)
     return pixel;
 }
 
+// A failed save's message: one box with the dialog's caption; dismissed with Enter, it leaves
+// Apply enabled and the focus on a control a keyboard user can go on from.
+static void ExpectSaveFailureMessage(const DialogWindow &dialog)
+{
+    HWND box = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (box = dialog.OwnedDialog()) != NULL; }, dialog.patience())) << "no message";
+    char caption[32] = "";
+    GetWindowTextA(box, caption, sizeof caption);
+    EXPECT_STREQ("Hueset", caption);
+    // The message as an ANSI program shows it in this code page.
+    wchar_t shown[64];
+    char ansi[64];
+    WideCharToMultiByte(CP_ACP, 0, L"色を保存できませんでした。", -1, ansi, sizeof ansi, NULL, NULL);
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, shown, 64);
+    EXPECT_TRUE(StaticTexts(box) == shown) << "not the message that the colors could not be saved";
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, dialog.patience())) << "the message stayed open";
+    EXPECT_TRUE(dialog.ApplyEnabled());
+    HWND focus = NULL;
+    EXPECT_TRUE(WaitUntil([&] { return (focus = dialog.Focus()) != NULL; }, dialog.patience())) << "no focus";
+    EXPECT_TRUE(IsWindowEnabled(focus)) << "the focus is on a disabled control";
+}
+
 // A scheme stored with REG_EXPAND_SZ values, so that a value the program writes (as REG_SZ)
 // can be told from one it left alone; "Window" missing, "Hilight" out of range.
 class MainDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        StoreScheme();
+        liveBefore_ = LiveColors();
+    }
+
+    void StoreScheme()
+    {
         scheme_.SetDistinctTexts(REG_EXPAND_SZ);
         scheme_.Delete("Window");
         scheme_.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
-        liveBefore_ = LiveColors();
     }
 
     // Every value with text was written back as REG_SZ, or none was.
@@ -212,6 +241,34 @@ TEST_F(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)
     EXPECT_EQ(0u, app.WaitForExit());
 }
 
+TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
+{
+    HuesetProcess app;
+    ASSERT_TRUE(app.Started());
+    EditWithKeys(app);
+    // The user's key is gone, so it cannot be opened for writing.
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteTreeA(HKEY_CURRENT_USER, "Control Panel\\Colors"));
+
+    ClickWindow(app.Item(IDC_APPLY));
+    ExpectSaveFailureMessage(app);
+    ClickWindow(app.Item(IDOK));
+    ExpectSaveFailureMessage(app);
+    EXPECT_EQ((DWORD)STILL_ACTIVE, app.WaitForExit(500)) << "OK closed the dialog although nothing was saved";
+    EXPECT_EQ("20 110 210", app.TextOf("Window")) << "the edit was lost";
+    HKEY hkey;
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Colors", 0, KEY_READ, &hkey));
+
+    // Once the key can be written again (Wine's new processes take unset colors from it, so the
+    // live colors are compared with it back), nothing was applied, and OK saves and closes.
+    StoreScheme();
+    ExpectWritten(false);
+    ExpectApplied(false);
+    ClickWindow(app.Item(IDOK));
+    EXPECT_EQ(0u, app.WaitForExit());
+    EXPECT_EQ("20 110 210", scheme_.Text("Window"));
+    EXPECT_EQ((DWORD)REG_SZ, scheme_.Type("Menu"));
+}
+
 // The stand-ins for in-process failures.
 static UINT WINAPI RefuseClipboardFormat(LPCSTR)
 {
@@ -236,26 +293,48 @@ TEST(MainDialogInProcess, UnregistrableClipboardFormatEndsBeforeShowingAndReturn
     EXPECT_EQ(NULL, FindWindowA("#32770", "Hueset"));
 }
 
-TEST(MainDialogInProcess, FailedSaveStillDisablesApplyAndStillCloses)
+static LONG WINAPI RefuseWrite(HKEY, LPCSTR, DWORD, DWORD, const BYTE *, DWORD)
 {
-    ScratchRegistry registry;
-    registry.SetText("ActiveBorder", "1 2 3");
-    ImportPatch patch("advapi32.dll", "RegOpenKeyExA", (const void *)RefuseWriteAccess);
-    g_realRegOpenKeyExA = patch.Original<decltype(&RegOpenKeyExA)>();
+    return ERROR_ACCESS_DENIED;
+}
 
-    DialogThread program;
-    ASSERT_TRUE(program.hwnd());
-    program.ClickRow("ActiveBorder");
-    PressWithCtrl('C');
-    program.ClickRow("Window");
-    PressWithCtrl('V');
-    ASSERT_TRUE(WaitUntil([&] { return program.ApplyEnabled(); }));
+static LPVOID WINAPI NoMemory(HANDLE, DWORD, SIZE_T)
+{
+    return NULL;
+}
 
-    ClickWindow(program.Item(IDC_APPLY));
-    EXPECT_TRUE(WaitUntil([&] { return !program.ApplyEnabled(); }));
-    EXPECT_FALSE(registry.Exists("Window"));
-
-    ClickWindow(program.Item(IDOK));
-    EXPECT_EQ(0, program.WaitForExit());
-    EXPECT_FALSE(registry.Exists("Window"));
+TEST(MainDialogInProcess, InjectedSaveFailuresSaySoAndKeepTheEditsAndTheDialog)
+{
+    static const struct { const char *dll, *name; const void *standIn; } failures[] = {
+        { "advapi32.dll", "RegOpenKeyExA", (const void *)RefuseWriteAccess },
+        { "advapi32.dll", "RegSetValueExA", (const void *)RefuseWrite },
+        { "kernel32.dll", "HeapAlloc", (const void *)NoMemory },
+    };
+    for (const auto &failure : failures) {
+        SCOPED_TRACE(failure.name);
+        ScratchRegistry registry;
+        registry.SetText("ActiveBorder", "1 2 3");
+        DialogThread program;
+        ASSERT_TRUE(program.hwnd());
+        program.ClickRow("ActiveBorder");
+        PressWithCtrl('C');
+        program.ClickRow("Window");
+        PressWithCtrl('V');
+        ASSERT_TRUE(WaitUntil([&] { return program.ApplyEnabled(); }));
+        {
+            ImportPatch patch(failure.dll, failure.name, failure.standIn);
+            if (failure.standIn == (const void *)RefuseWriteAccess)
+                g_realRegOpenKeyExA = patch.Original<decltype(&RegOpenKeyExA)>();
+            ClickWindow(program.Item(IDC_APPLY));
+            ExpectSaveFailureMessage(program);
+            ClickWindow(program.Item(IDOK));
+            ExpectSaveFailureMessage(program);
+            EXPECT_EQ(-1, program.WaitForExit(300)) << "OK closed the dialog although nothing was saved";
+        }
+        EXPECT_FALSE(registry.Exists("Window"));
+        EXPECT_EQ("1 2 3", program.TextOf("Window"));
+        ClickWindow(program.Item(IDCANCEL));
+        EXPECT_EQ(0, program.WaitForExit());
+        EXPECT_FALSE(registry.Exists("Window")) << "Cancel wrote";
+    }
 }

@@ -139,6 +139,9 @@ TEST_P(ResourcesTest, StringsAndContextMenu)
     EXPECT_STREQ("Name", text);
     EXPECT_EQ(5, LoadStringA(module_, IDS_VALUE, text, sizeof text));
     EXPECT_STREQ("Value", text);
+    wchar_t message[32];
+    LoadStringW(module_, IDS_SAVE_FAILED, message, 32);
+    EXPECT_STREQ(L"色を保存できませんでした。", message);
 
     HMENU menu = LoadMenuA(module_, MAKEINTRESOURCEA(IDR_CONTEXT));
     ASSERT_TRUE(menu != NULL);

@@ -40,6 +40,53 @@ HWND FindPopupMenu(DWORD processId)
     });
 }
 
+static BOOL CALLBACK AppendStaticText(HWND hwnd, LPARAM lParam)
+{
+    wchar_t cls[16], text[256];
+    GetClassNameW(hwnd, cls, 16);
+    if (!_wcsicmp(cls, L"Static") && SendMessageW(hwnd, WM_GETTEXT, 256, (LPARAM)text) > 0)
+        *(std::wstring *)lParam += text;
+    return TRUE;
+}
+
+std::wstring StaticTexts(HWND dialog)
+{
+    std::wstring texts;
+    EnumChildWindows(dialog, AppendStaticText, (LPARAM)&texts);
+    return texts;
+}
+
+DWORD RunProgram(const std::string &commandLine, std::string *output, DWORD timeoutMs)
+{
+    SECURITY_ATTRIBUTES inherit = { sizeof inherit, NULL, TRUE };
+    HANDLE readEnd, writeEnd;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return (DWORD)-1;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process = {};
+    std::string line = commandLine;
+    BOOL started = CreateProcessA(NULL, &line[0], NULL, NULL, TRUE, CREATE_NO_WINDOW, NULL, NULL, &startup, &process);
+    CloseHandle(writeEnd);
+    char chunk[512];
+    DWORD got;
+    while (started && ReadFile(readEnd, chunk, sizeof chunk, &got, NULL) && got)
+        output->append(chunk, got);
+    CloseHandle(readEnd);
+    if (!started)
+        return (DWORD)-1;
+    DWORD code = (DWORD)-1;
+    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
 std::string BesideThisProgram(const char *file)
 {
     char path[MAX_PATH];
