@@ -18,6 +18,9 @@ INT_PTR CALLBACK MainDlgProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam);
 // init_color_list.cpp
 int InitColorList(HWND hwndList);
 
+// color_list_setup.cpp: the list's extended styles and its two columns, without rows.
+void PrepareColorList(HWND hwndList);
+
 // color_picker.cpp
 int PickColor(HWND hwndOwner, COLORREF &color);
 

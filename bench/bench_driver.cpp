@@ -1,7 +1,9 @@
-// Measures Hueset against the reference program under Wine: start-up time and peak memory of
-// the two programs, run alternately; and the cost of one LoadColors and one SaveColors call.
+// Measures Hueset against two reference programs under Wine: start-up time and peak memory of
+// the three, run in turn; and the cost of one LoadColors and one SaveColors call (none when
+// CALLS is 0). The list reference shows the same dialog with the list filled as Hueset fills it;
+// the minimal reference is one dialog template and one throw and catch.
 //
-// Usage: bench_driver HUESET.EXE REFERENCE.EXE RUNS CALLS
+// Usage: bench_driver HUESET.EXE LIST_REFERENCE.EXE MINIMAL_REFERENCE.EXE RUNS CALLS
 #include "color_list_window.h"
 #include "import_patch.h"
 #include "resource.h"
@@ -89,27 +91,52 @@ template <class F> static double PerCall(int calls, F fn)
     return Median(times);
 }
 
+struct Program {
+    const char *label;
+    const char *exe;
+    const char *caption;
+    bool hasList;
+    std::vector<double> seconds, peakBytes;
+};
+
+static void PrintFigure(const char *figure, const Program &p, const std::vector<double> &v, double scale, const char *unit)
+{
+    printf("%-9s %-17s median %8.1f %s  (min %.1f, max %.1f)\n", figure, p.label, Median(v) * scale, unit,
+           *std::min_element(v.begin(), v.end()) * scale, *std::max_element(v.begin(), v.end()) * scale);
+}
+
 int main(int argc, char **argv)
 {
-    if (argc != 5) {
-        fprintf(stderr, "usage: bench_driver HUESET.EXE REFERENCE.EXE RUNS CALLS\n");
+    if (argc != 6) {
+        fprintf(stderr, "usage: bench_driver HUESET.EXE LIST_REFERENCE.EXE MINIMAL_REFERENCE.EXE RUNS CALLS\n");
         return 2;
     }
-    int runs = atoi(argv[3]), calls = atoi(argv[4]);
+    int runs = atoi(argv[4]), calls = atoi(argv[5]);
 
-    std::vector<double> huesetTime, referenceTime, huesetPeak, referencePeak;
-    StartAndMeasure(argv[1], "Hueset", true); // warm the caches of both before measuring
-    StartAndMeasure(argv[2], "Reference", false);
+    Program programs[] = {
+        { "Hueset", argv[1], "Hueset", true, {}, {} },
+        { "list reference", argv[2], "Hueset", true, {}, {} },
+        { "minimal reference", argv[3], "Reference", false, {}, {} },
+    };
+    for (Program &p : programs) // warm the caches of all before measuring
+        StartAndMeasure(p.exe, p.caption, p.hasList);
     for (int i = 0; i < runs; i++) {
-        Run hueset = StartAndMeasure(argv[1], "Hueset", true);
-        Run reference = StartAndMeasure(argv[2], "Reference", false);
-        huesetTime.push_back(hueset.seconds), huesetPeak.push_back(hueset.peakBytes);
-        referenceTime.push_back(reference.seconds), referencePeak.push_back(reference.peakBytes);
+        for (Program &p : programs) {
+            Run run = StartAndMeasure(p.exe, p.caption, p.hasList);
+            p.seconds.push_back(run.seconds);
+            p.peakBytes.push_back(run.peakBytes);
+        }
     }
-    printf("start-up   Hueset %.1f ms (list filled), reference %.1f ms (dialog shown), ratio %.3f\n",
-           Median(huesetTime) * 1e3, Median(referenceTime) * 1e3, Median(huesetTime) / Median(referenceTime));
-    printf("peak mem   Hueset %.0f KiB, reference %.0f KiB, ratio %.3f\n", Median(huesetPeak) / 1024,
-           Median(referencePeak) / 1024, Median(huesetPeak) / Median(referencePeak));
+    for (const Program &p : programs)
+        PrintFigure("start-up", p, p.seconds, 1e3, "ms ");
+    for (const Program &p : programs)
+        PrintFigure("peak mem", p, p.peakBytes, 1.0 / 1024, "KiB");
+    for (int r = 1; r < 3; r++)
+        printf("Hueset / %-17s start-up %.3f, peak memory %.3f (medians)\n", programs[r].label,
+               Median(programs[0].seconds) / Median(programs[r].seconds),
+               Median(programs[0].peakBytes) / Median(programs[r].peakBytes));
+    if (calls <= 0)
+        return 0;
 
     ScratchRegistry registry;
     ColorListWindow list;

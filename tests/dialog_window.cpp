@@ -182,6 +182,27 @@ POINT DialogWindow::TopRowPoint() const
     return { header.left + 20, header.bottom + GetSystemMetrics(SM_CYSMICON) / 2 };
 }
 
+void DialogWindow::ExpectSaveFailureMessage() const
+{
+    HWND box = NULL;
+    ASSERT_TRUE(WaitUntil([&] { return (box = OwnedDialog()) != NULL; }, patience_)) << "no message";
+    char caption[32] = "";
+    GetWindowTextA(box, caption, sizeof caption);
+    EXPECT_STREQ("Hueset", caption);
+    // The message as an ANSI program shows it in this code page.
+    wchar_t shown[64];
+    char ansi[64];
+    WideCharToMultiByte(CP_ACP, 0, L"色を保存できませんでした。", -1, ansi, sizeof ansi, NULL, NULL);
+    MultiByteToWideChar(CP_ACP, 0, ansi, -1, shown, 64);
+    EXPECT_TRUE(StaticTexts(box) == shown) << "not the message that the colors could not be saved";
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, patience_)) << "the message stayed open";
+    EXPECT_TRUE(ApplyEnabled());
+    HWND focus = NULL;
+    EXPECT_TRUE(WaitUntil([&] { return (focus = Focus()) != NULL; }, patience_)) << "no focus";
+    EXPECT_TRUE(IsWindowEnabled(focus)) << "the focus is on a disabled control";
+}
+
 bool DialogWindow::Find(DWORD processId, int timeoutMs)
 {
     processId_ = processId;

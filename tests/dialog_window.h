@@ -31,6 +31,9 @@ public:
     HWND PopupMenu() const;        // a popup menu the Hueset dialog's process shows
     POINT TopRowPoint() const;     // a point in the topmost row in view, found without list memory
     int patience() const { return patience_; }
+    // Expects the message of a failed save: one box with the dialog's caption; dismisses it with
+    // Enter and expects Apply enabled and the focus on a control a keyboard user can go on from.
+    void ExpectSaveFailureMessage() const;
 
 protected:
     // Waits for a visible dialog captioned "Hueset" of the given process whose list is filled.

@@ -25,29 +25,6 @@ static COLORREF ScreenPixel(POINT point)
     return pixel;
 }
 
-// A failed save's message: one box with the dialog's caption; dismissed with Enter, it leaves
-// Apply enabled and the focus on a control a keyboard user can go on from.
-static void ExpectSaveFailureMessage(const DialogWindow &dialog)
-{
-    HWND box = NULL;
-    ASSERT_TRUE(WaitUntil([&] { return (box = dialog.OwnedDialog()) != NULL; }, dialog.patience())) << "no message";
-    char caption[32] = "";
-    GetWindowTextA(box, caption, sizeof caption);
-    EXPECT_STREQ("Hueset", caption);
-    // The message as an ANSI program shows it in this code page.
-    wchar_t shown[64];
-    char ansi[64];
-    WideCharToMultiByte(CP_ACP, 0, L"色を保存できませんでした。", -1, ansi, sizeof ansi, NULL, NULL);
-    MultiByteToWideChar(CP_ACP, 0, ansi, -1, shown, 64);
-    EXPECT_TRUE(StaticTexts(box) == shown) << "not the message that the colors could not be saved";
-    PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, dialog.patience())) << "the message stayed open";
-    EXPECT_TRUE(dialog.ApplyEnabled());
-    HWND focus = NULL;
-    EXPECT_TRUE(WaitUntil([&] { return (focus = dialog.Focus()) != NULL; }, dialog.patience())) << "no focus";
-    EXPECT_TRUE(IsWindowEnabled(focus)) << "the focus is on a disabled control";
-}
-
 // A scheme stored with REG_EXPAND_SZ values, so that a value the program writes (as REG_SZ)
 // can be told from one it left alone; "Window" missing, "Hilight" out of range.
 class MainDialogTest : public ::testing::Test {
@@ -250,9 +227,9 @@ TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteTreeA(HKEY_CURRENT_USER, "Control Panel\\Colors"));
 
     ClickWindow(app.Item(IDC_APPLY));
-    ExpectSaveFailureMessage(app);
+    app.ExpectSaveFailureMessage();
     ClickWindow(app.Item(IDOK));
-    ExpectSaveFailureMessage(app);
+    app.ExpectSaveFailureMessage();
     EXPECT_EQ((DWORD)STILL_ACTIVE, app.WaitForExit(500)) << "OK closed the dialog although nothing was saved";
     EXPECT_EQ("20 110 210", app.TextOf("Window")) << "the edit was lost";
     HKEY hkey;
@@ -326,9 +303,9 @@ TEST(MainDialogInProcess, InjectedSaveFailuresSaySoAndKeepTheEditsAndTheDialog)
             if (failure.standIn == (const void *)RefuseWriteAccess)
                 g_realRegOpenKeyExA = patch.Original<decltype(&RegOpenKeyExA)>();
             ClickWindow(program.Item(IDC_APPLY));
-            ExpectSaveFailureMessage(program);
+            program.ExpectSaveFailureMessage();
             ClickWindow(program.Item(IDOK));
-            ExpectSaveFailureMessage(program);
+            program.ExpectSaveFailureMessage();
             EXPECT_EQ(-1, program.WaitForExit(300)) << "OK closed the dialog although nothing was saved";
         }
         EXPECT_FALSE(registry.Exists("Window"));

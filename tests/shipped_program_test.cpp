@@ -211,8 +211,16 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     app.SelectRowWithKeys(RowOfName("Menu"));
     ExpectCopied([] { PressWithCtrl('C'); }, RGB(7, 8, 9), PATIENCE_MS);
 
-    // OK writes, applies and ends the program with 0.
+    // A save that cannot open the key (gone) says so and keeps the edit; OK then waits until
+    // the key can be written again.
     PasteOnRow(app, "GrayText");
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteTreeA(HKEY_CURRENT_USER, "Control Panel\\Colors"));
+    ClickWindow(app.Item(IDOK));
+    app.ExpectSaveFailureMessage();
+    EXPECT_EQ((DWORD)STILL_ACTIVE, app.WaitForExit(0)) << "OK closed the dialog although nothing was saved";
+    scheme_.SetDistinctTexts(REG_EXPAND_SZ);
+
+    // OK writes, applies and ends the program with 0.
     ClickWindow(app.Item(IDOK));
     EXPECT_EQ(0u, app.WaitForExit(PATIENCE_MS));
     EXPECT_EQ("7 8 9", scheme_.Text("GrayText"));

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Measures Hueset against the reference program (one dialog template, one throw and catch,
-# same toolchain and flags) and prints the ratios:
-#   start-up and peak memory: the 64-bit builds under wine64, run alternately;
-#   file size: the shipped 32-bit builds;
+# Measures Hueset against two reference programs built with the same toolchain and flags: the
+# list reference (the same dialog, its list filled with the same messages, fixed texts) and the
+# minimal reference (one dialog template, one throw and catch). Prints, run in turn:
+#   start-up and peak memory of the 64-bit builds under wine64, and of the shipped 32-bit builds
+#   where this machine runs 32-bit programs without an emulator;
+#   the file sizes of the shipped 32-bit builds;
 #   LoadColors and SaveColors: median per call, SetSysColors recorded, not run.
 # Usage: tools/bench.sh [RUNS] [CALLS]   (defaults 15 and 2000)
 set -euo pipefail
@@ -13,7 +15,7 @@ runs=${1:-15} calls=${2:-2000}
 tools/setup.sh
 for preset in release-x86 test-x64; do
     cmake --preset $preset >/dev/null
-    cmake --build --preset $preset --target Hueset reference >/dev/null
+    cmake --build --preset $preset --target Hueset list_reference reference >/dev/null
 done
 cmake --build --preset test-x64 --target bench_driver >/dev/null
 
@@ -22,9 +24,20 @@ trap wine_session_end EXIT
 wine_session_virtual_display
 wine_session_project_prefix "$root/build/test-x64/wineprefix"
 
-shipped=build/release-x86/bin/Hueset.exe reference=build/release-x86/bin/reference.exe
-size=$(stat -c %s "$shipped") refsize=$(stat -c %s "$reference")
-echo "runs $runs each, alternating; calls $calls"
-awk -v a="$size" -v b="$refsize" 'BEGIN { printf "file size  Hueset %d bytes, reference %d bytes, ratio %.3f\n", a, b, a / b }'
+echo "runs $runs each, in turn; calls $calls"
+x86=build/release-x86/bin
+for exe in list_reference reference; do
+    awk -v a="$(stat -c %s $x86/Hueset.exe)" -v b="$(stat -c %s $x86/$exe.exe)" -v name="$exe" \
+        'BEGIN { printf "file size  Hueset %d bytes, %s %d bytes, ratio %.3f\n", a, name, b, a / b }'
+done
+driver=$root/build/test-x64/bin/bench_driver.exe
 bin=$root/build/test-x64/bin
-"$WINE64" "$bin/bench_driver.exe" "Z:$bin/Hueset.exe" "Z:$bin/reference.exe" "$runs" "$calls" 2>/dev/null
+echo "64-bit builds:"
+"$WINE64" "$driver" "Z:$bin/Hueset.exe" "Z:$bin/list_reference.exe" "Z:$bin/reference.exe" "$runs" "$calls" 2>/dev/null
+if runs_32bit_natively; then
+    echo "shipped 32-bit builds:"
+    bin=$root/$x86
+    "$WINE64" "$driver" "Z:$bin/Hueset.exe" "Z:$bin/list_reference.exe" "Z:$bin/reference.exe" "$runs" 0 2>/dev/null
+else
+    echo "shipped 32-bit builds: not measured; this machine runs them only through an emulator, or not at all"
+fi

@@ -11,17 +11,6 @@ cd "$root"
 tools/setup.sh
 . tools/wine-session.sh
 
-# Whether 32-bit x86 programs run here without an emulator that binfmt_misc hands them to.
-runs_32bit_natively() {
-    "$WINE32" --version >/dev/null 2>&1 || return 1
-    local entry
-    for entry in /proc/sys/fs/binfmt_misc/*; do
-        [ -f "$entry" ] && head -n 1 "$entry" | grep -qx enabled &&
-            grep -q '^interpreter .*qemu-i386' "$entry" && return 1
-    done
-    return 0
-}
-
 if runs_32bit_natively; then
     preset=release-x86 wine=$WINE32
 else

@@ -21,6 +21,17 @@ hueset_font=IPAPGothic
 xvfb_pid=       # the virtual display this session started
 session_server= # the prefix whose wineserver this session started
 
+# Whether 32-bit x86 programs run here without an emulator that binfmt_misc hands them to.
+runs_32bit_natively() {
+    "$WINE32" --version >/dev/null 2>&1 || return 1
+    local entry
+    for entry in /proc/sys/fs/binfmt_misc/*; do
+        [ -f "$entry" ] && head -n 1 "$entry" | grep -qx enabled &&
+            grep -q '^interpreter .*qemu-i386' "$entry" && return 1
+    done
+    return 0
+}
+
 # Starts Xvfb on a free display number and points DISPLAY at it.
 wine_session_virtual_display() {
     local fifo
