@@ -1,6 +1,7 @@
 // The floor for Hueset's start-up and memory: the same dialog, the common controls set up the
 // same way, and the 31 rows put into the list with the same messages in the same order, with a
-// fixed text where Hueset reads the registry. No registry, no clipboard.
+// fixed text where Hueset reads the registry. No registry, no clipboard; one throw and catch, as
+// in the minimal reference, since Hueset's save must carry its failure as an exception.
 #include "color_catalog.h"
 #include "main_dialog.h"
 #include "resource.h"
@@ -21,6 +22,10 @@ static INT_PTR CALLBACK ListReferenceDlgProc(HWND hDlg, UINT msg, WPARAM wParam,
     switch (msg) {
     case WM_INITDIALOG:
         FillList(GetDlgItem(hDlg, IDC_LIST));
+        try {
+            throw 0;
+        } catch (...) {
+        }
         break;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL)
