@@ -4,6 +4,8 @@
 // the minimal reference is one dialog template and one throw and catch.
 //
 // Usage: bench_driver HUESET.EXE LIST_REFERENCE.EXE MINIMAL_REFERENCE.EXE RUNS CALLS
+//        bench_driver --phases HUESET.EXE TRACE_FILE   (one traced start of Hueset, divided into
+//        phases; run with standard error sent to TRACE_FILE)
 #include "color_list_window.h"
 #include "import_patch.h"
 #include "resource.h"
@@ -14,8 +16,12 @@
 #include <commctrl.h>
 #include <psapi.h>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
+#include <string>
 #include <vector>
 
 static double Now()
@@ -91,6 +97,128 @@ template <class F> static double PerCall(int calls, F fn)
     return Median(times);
 }
 
+// One start of Hueset with Wine's relay and loader traces on, time-stamped in milliseconds on
+// the clock that GetTickCount reads: the calls that begin and end each phase of its start-up.
+static const char RELAYED[] = "comctl32.InitCommonControls;user32.DialogBoxParamA;user32.RegisterClipboardFormatA;"
+                              "advapi32.RegOpenKeyExA;advapi32.RegQueryValueExA;advapi32.RegCloseKey;user32.EndPaint";
+
+struct TraceLine {
+    double ms;
+    std::string text;
+};
+
+// Closes the traced dialog once its list has filled and painted; returns the list's handle.
+static DWORD WINAPI CloseWhenPainted(void *processId)
+{
+    HWND dialog = NULL;
+    for (int i = 0; i < 30000; i++, Sleep(1)) {
+        dialog = FindCaptionedWindow((DWORD)(ULONG_PTR)processId, "Hueset");
+        if (dialog && SendMessageA(GetDlgItem(dialog, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0)
+            break;
+    }
+    Sleep(2000);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    return (DWORD)(ULONG_PTR)GetDlgItem(dialog, IDC_LIST);
+}
+
+// Wine writes a program's traces to the standard error it inherits, which for this driver is
+// the file tracePath; it is read once the traced program has ended.
+static std::vector<TraceLine> TracedStart(const char *exe, const char *tracePath, DWORD *started, HWND *list)
+{
+    HKEY debug;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Debug", 0, NULL, 0, KEY_SET_VALUE, NULL, &debug, NULL);
+    RegSetValueExA(debug, "RelayInclude", 0, REG_SZ, (const BYTE *)RELAYED, sizeof RELAYED);
+
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    SetEnvironmentVariableA("WINEDEBUG", "+timestamp,+relay,+loaddll");
+    *started = GetTickCount();
+    BOOL ok = CreateProcessA(exe, NULL, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process);
+    SetEnvironmentVariableA("WINEDEBUG", NULL);
+    if (!ok) {
+        fprintf(stderr, "bench: cannot start %s\n", exe);
+        exit(1);
+    }
+    HANDLE closer = CreateThread(NULL, 0, CloseWhenPainted, (void *)(ULONG_PTR)process.dwProcessId, 0, NULL);
+    WaitForSingleObject(closer, INFINITE);
+    DWORD listHandle = 0;
+    GetExitCodeThread(closer, &listHandle);
+    *list = (HWND)(ULONG_PTR)listHandle;
+    CloseHandle(closer);
+    WaitForSingleObject(process.hProcess, 60000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    RegDeleteValueA(debug, "RelayInclude");
+    RegCloseKey(debug);
+
+    std::ifstream in(tracePath, std::ios::binary);
+    std::string trace((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<TraceLine> lines;
+    size_t at = 0;
+    while (at < trace.size()) {
+        size_t end = trace.find('\n', at);
+        if (end == std::string::npos)
+            end = trace.size();
+        std::string line = trace.substr(at, end - at);
+        at = end + 1;
+        char *rest;
+        double seconds = strtod(line.c_str(), &rest);
+        if (rest != line.c_str() && *rest == ':')
+            lines.push_back({ seconds * 1e3, rest });
+    }
+    return lines;
+}
+
+static void PrintStartupPhases(const char *exe, const char *tracePath)
+{
+    DWORD started;
+    HWND list;
+    std::vector<TraceLine> lines = TracedStart(exe, tracePath, &started, &list);
+    auto first = [&](const char *what, double after) {
+        for (const TraceLine &l : lines)
+            if (l.ms >= after && l.text.find(what) != std::string::npos)
+                return l.ms;
+        return -1.0;
+    };
+    double firstLoad = first("Loaded", 0), winMain = first("Call comctl32.InitCommonControls", 0);
+    double lastLoad = firstLoad;
+    for (const TraceLine &l : lines)
+        if (l.ms <= winMain && l.text.find("Loaded") != std::string::npos)
+            lastLoad = l.ms;
+    double dialog = first("Call user32.DialogBoxParamA", winMain);
+    double initDialog = first("Call user32.RegisterClipboardFormatA", dialog);
+    double open = first("Call advapi32.RegOpenKeyExA", initDialog);
+    double closed = first("Ret  advapi32.RegCloseKey", open);
+    // Registry time: every relayed registry call, from its Call line to its Ret line.
+    double registry = 0, callAt = -1;
+    for (const TraceLine &l : lines) {
+        if (l.ms < open || l.ms > closed)
+            continue;
+        if (l.text.find("Call advapi32.Reg") != std::string::npos)
+            callAt = l.ms;
+        else if (l.text.find("Ret  advapi32.Reg") != std::string::npos && callAt >= 0)
+            registry += l.ms - callAt, callAt = -1;
+    }
+    char listArg[32];
+    snprintf(listArg, sizeof listArg, "EndPaint(%08lx", (unsigned long)(ULONG_PTR)list);
+    double painted = first(listArg, closed);
+    if (firstLoad < 0 || winMain < 0 || dialog < 0 || initDialog < 0 || open < 0 || closed < 0 || painted < 0) {
+        printf("phases     not found in the trace (%zu lines)\n", lines.size());
+        return;
+    }
+    printf("phases of one traced start (relay tracing slows each traced call):\n");
+    printf("  process start to the first DLL load  %7.1f ms\n", firstLoad - started);
+    printf("  DLL loads before WinMain             %7.1f ms\n", lastLoad - firstLoad);
+    printf("  last DLL load to WinMain             %7.1f ms\n", winMain - lastLoad);
+    printf("  WinMain to the dialog's creation     %7.1f ms\n", dialog - winMain);
+    printf("  dialog creation to WM_INITDIALOG     %7.1f ms\n", initDialog - dialog);
+    printf("  icons, menu, subclass, columns       %7.1f ms\n", open - initDialog);
+    printf("  registry read                        %7.1f ms\n", registry);
+    printf("  list fill                            %7.1f ms\n", closed - open - registry);
+    printf("  list filled to its first paint       %7.1f ms\n", painted - closed);
+}
+
 struct Program {
     const char *label;
     const char *exe;
@@ -107,6 +235,10 @@ static void PrintFigure(const char *figure, const Program &p, const std::vector<
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && !strcmp(argv[1], "--phases")) {
+        PrintStartupPhases(argv[2], argv[3]);
+        return 0;
+    }
     if (argc != 6) {
         fprintf(stderr, "usage: bench_driver HUESET.EXE LIST_REFERENCE.EXE MINIMAL_REFERENCE.EXE RUNS CALLS\n");
         return 2;

@@ -5,7 +5,8 @@
 #   start-up and peak memory of the 64-bit builds under wine64, and of the shipped 32-bit builds
 #   where this machine runs 32-bit programs without an emulator;
 #   the file sizes of the shipped 32-bit builds;
-#   LoadColors and SaveColors: median per call, SetSysColors recorded, not run.
+#   LoadColors and SaveColors: median per call, SetSysColors recorded, not run;
+#   Hueset's start-up divided into phases, from one start traced by Wine.
 # Usage: tools/bench.sh [RUNS] [CALLS]   (defaults 15 and 2000)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,13 +30,20 @@ x86=build/release-x86/bin
 awk -v a="$(stat -c %s $x86/Hueset.exe)" -v b="$(stat -c %s $x86/reference.exe)" \
     'BEGIN { printf "file size  Hueset %d bytes, minimal reference %d bytes, ratio %.3f\n", a, b, a / b }'
 driver=$root/build/test-x64/bin/bench_driver.exe
-bin=$root/build/test-x64/bin
+trace=$(mktemp)
+trap 'rm -f "$trace"; wine_session_end' EXIT
+# Measures the builds in folder $1; the calls are timed in the 64-bit test build only.
+measure() {
+    local bin=$1 calls=$2
+    "$WINE64" "$driver" "Z:$bin/Hueset.exe" "Z:$bin/list_reference.exe" "Z:$bin/reference.exe" "$runs" "$calls" 2>/dev/null
+    # Wine writes the traced start's traces to the standard error that the driver passes on.
+    "$WINE64" "$driver" --phases "Z:$bin/Hueset.exe" "Z:$trace" 2>"$trace"
+}
 echo "64-bit builds:"
-"$WINE64" "$driver" "Z:$bin/Hueset.exe" "Z:$bin/list_reference.exe" "Z:$bin/reference.exe" "$runs" "$calls" 2>/dev/null
+measure "$root/build/test-x64/bin" "$calls"
 if runs_32bit_natively; then
     echo "shipped 32-bit builds:"
-    bin=$root/$x86
-    "$WINE64" "$driver" "Z:$bin/Hueset.exe" "Z:$bin/list_reference.exe" "Z:$bin/reference.exe" "$runs" 0 2>/dev/null
+    measure "$root/$x86" 0
 else
     echo "shipped 32-bit builds: not measured; this machine runs them only through an emulator, or not at all"
 fi
