@@ -4,7 +4,10 @@
 #include <delayimp.h>
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <fstream>
+#include <map>
+#include <set>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -77,7 +80,23 @@ private:
     const IMAGE_NT_HEADERS32 *nt_ = nullptr;
 };
 
-TEST(ShippedFile, IsBasedAt400000AndEveryImportSlotIsFilledByNameOrPointsInside)
+// The names that a system DLL's list allows (tests/api-lists: DLL.txt, and for the C run-time
+// also its start-up names); lines that begin with # say where a list comes from.
+static std::set<std::string> AllowedNames(std::string dll)
+{
+    std::transform(dll.begin(), dll.end(), dll.begin(), ::tolower);
+    std::string base = dll.substr(0, dll.rfind('.'));
+    std::set<std::string> names;
+    for (const std::string &file : { base + ".txt", base + "-startup.txt" }) {
+        std::ifstream in(std::string(HUESET_API_LISTS) + "/" + file);
+        for (std::string line; std::getline(in, line);)
+            if (!line.empty() && line[0] != '#')
+                names.insert(line.substr(0, line.find_last_not_of("\r") + 1));
+    }
+    return names;
+}
+
+TEST(ShippedFile, IsBasedAt400000ImportsByNameWhatTheOldestSystemsHaveAndKeepsDelaySlotsInside)
 {
     ASSERT_STRNE("", HUESET_SHIPPED_EXE) << "no shipped build was configured";
     PeFile exe(HUESET_SHIPPED_EXE);
@@ -87,6 +106,7 @@ TEST(ShippedFile, IsBasedAt400000AndEveryImportSlotIsFilledByNameOrPointsInside)
     // The loader fills a slot by name when the slot and its lookup entry both name the function.
     DWORD importsAt = exe.nt()->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     int slots = 0;
+    std::map<std::string, std::vector<std::string>> imports;
     for (DWORD d = importsAt; exe.At(d, sizeof(IMAGE_IMPORT_DESCRIPTOR)); d += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
         IMAGE_IMPORT_DESCRIPTOR descriptor = *(const IMAGE_IMPORT_DESCRIPTOR *)exe.At(d);
         if (!descriptor.Name)
@@ -101,9 +121,18 @@ TEST(ShippedFile, IsBasedAt400000AndEveryImportSlotIsFilledByNameOrPointsInside)
             EXPECT_FALSE(lookup & IMAGE_ORDINAL_FLAG32) << dll << " slot " << i << " is imported by ordinal";
             EXPECT_EQ(lookup, slot) << dll << " slot " << i << " does not name its function";
             EXPECT_NE("", exe.Text(lookup + 2)) << dll << " slot " << i << " names no function";
+            imports[dll].push_back(exe.Text(lookup + 2));
         }
     }
     EXPECT_GT(slots, 0) << "no imports found";
+
+    // Every function imported is one that Windows 98, ME, NT 4.0 and 2000 have.
+    for (const auto &entry : imports) {
+        std::set<std::string> allowed = AllowedNames(entry.first);
+        EXPECT_FALSE(allowed.empty()) << "no list of the functions of " << entry.first;
+        for (const std::string &name : entry.second)
+            EXPECT_TRUE(allowed.count(name)) << entry.first << "!" << name << " is not in the lists of functions that the oldest systems have";
+    }
 
     // A delay-load slot holds the address of its load thunk until the first call.
     for (const ImgDelayDescr &d : exe.DelayDescriptors()) {
