@@ -22,20 +22,23 @@ protected:
     }
     void TearDown() override { ClearClipboard(); }
 
-    static void CopyRow(const DialogWindow &app, const char *name)
+    // Copies a row's color with Ctrl+C; returns the clipboard's sequence number before it.
+    static DWORD CopyRow(const DialogWindow &app, const char *name)
     {
         app.ClickRow(name);
+        DWORD since = ClipboardSequence();
         PressWithCtrl('C');
+        return since;
     }
     static void PasteOnRow(const DialogWindow &app, const char *name)
     {
         app.ClickRow(name);
         PressWithCtrl('V');
     }
-    static bool ClipboardHolds(COLORREF expected)
+    static bool CopiedColorIs(DWORD since, COLORREF expected)
     {
         COLORREF color;
-        return WaitUntil([&] { return ReadClipboardColor(&color) && color == expected; });
+        return ReadColorCopiedSince(since, &color) && color == expected;
     }
 
     SavedScheme scheme_;
@@ -45,8 +48,7 @@ TEST_F(ClipboardTest, CopiedColorArrivesFormattedAndEnablesApply)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    CopyRow(app, "Hilight");
-    EXPECT_TRUE(ClipboardHolds(RGB(44, 0, 0)));
+    EXPECT_TRUE(CopiedColorIs(CopyRow(app, "Hilight"), RGB(44, 0, 0)));
     EXPECT_FALSE(app.ApplyEnabled()) << "Copy enabled Apply";
 
     PasteOnRow(app, "Menu");
@@ -59,14 +61,12 @@ TEST_F(ClipboardTest, EmptyRowCopiesBlackAndTheSameColorStillEnablesApply)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    CopyRow(app, "Scrollbar");
-    EXPECT_TRUE(ClipboardHolds(RGB(10, 100, 200)));
+    EXPECT_TRUE(CopiedColorIs(CopyRow(app, "Scrollbar"), RGB(10, 100, 200)));
     PasteOnRow(app, "Scrollbar");
     EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }));
     EXPECT_EQ("10 100 200", app.TextOf("Scrollbar"));
 
-    CopyRow(app, "Window");
-    EXPECT_TRUE(ClipboardHolds(RGB(0, 0, 0)));
+    EXPECT_TRUE(CopiedColorIs(CopyRow(app, "Window"), RGB(0, 0, 0)));
     PasteOnRow(app, "Menu");
     EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Menu") == "0 0 0"; }));
 }
@@ -81,8 +81,7 @@ TEST_F(ClipboardTest, ColorTravelsBetweenTwoRunningCopies)
     SetWindowPos(first.hwnd(), NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(second.hwnd(), NULL, 500, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-    CopyRow(first, "Hilight");
-    EXPECT_TRUE(ClipboardHolds(RGB(44, 0, 0)));
+    EXPECT_TRUE(CopiedColorIs(CopyRow(first, "Hilight"), RGB(44, 0, 0)));
     PasteOnRow(second, "Menu");
     EXPECT_TRUE(WaitUntil([&] { return second.TextOf("Menu") == "44 0 0"; }));
     EXPECT_TRUE(second.ApplyEnabled());
@@ -248,8 +247,9 @@ TEST_F(ClipboardInProcess, BlockTheClipboardDoesNotTakeIsFreed)
 
     // Taken by the clipboard: not freed here.
     g_clip.refuseSetData = false;
+    DWORD since = ClipboardSequence();
     PressWithCtrl('C');
-    ASSERT_TRUE(WaitUntil([&] { return ReadClipboardColor(&color); }));
+    ASSERT_TRUE(ReadColorCopiedSince(since, &color));
     EXPECT_EQ(RGB(1, 2, 3), color);
     EXPECT_EQ(3, g_clip.allocations);
     EXPECT_EQ(2, g_clip.frees);

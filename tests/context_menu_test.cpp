@@ -84,9 +84,11 @@ TEST_F(ContextMenuTest, ItemsCopyAndPaste)
     ASSERT_TRUE(WaitUntil([] { return OpenMenuWindow() != NULL; }));
     RECT item;
     ASSERT_TRUE(GetMenuItemRect(NULL, g_hmenuContext, 0, &item));
+    DWORD since = ClipboardSequence();
     Click({ (item.left + item.right) / 2, (item.top + item.bottom) / 2 });
     COLORREF color = 0;
-    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardColor(&color) && color == RGB(1, 2, 3); }));
+    EXPECT_TRUE(ReadColorCopiedSince(since, &color));
+    EXPECT_EQ(RGB(1, 2, 3), color);
     EXPECT_FALSE(program.ApplyEnabled());
 
     POINT scrollbarRow = program.RowPoint(program.RowOf("Scrollbar"));
@@ -138,9 +140,11 @@ TEST_F(ContextMenuTest, ShortcutKeysAlsoReachTheList)
     ASSERT_TRUE(program.hwnd());
 
     program.ClickRow("Menu");
+    DWORD since = ClipboardSequence();
     PressWithCtrl('C');
     COLORREF color = 0;
-    EXPECT_TRUE(WaitUntil([&] { return ReadClipboardColor(&color) && color == RGB(1, 2, 3); }));
+    EXPECT_TRUE(ReadColorCopiedSince(since, &color));
+    EXPECT_EQ(RGB(1, 2, 3), color);
     program.ClickRow("Scrollbar");
     PressWithCtrl('V');
     EXPECT_TRUE(WaitUntil([&] { return program.TextOf("Scrollbar") == "1 2 3"; }));

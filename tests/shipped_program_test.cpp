@@ -82,11 +82,10 @@ protected:
     // holds expected (a copy) or Apply is enabled (a paste).
     static void ExpectCopied(const std::function<void()> &copy, COLORREF expected, int patience)
     {
-        DWORD before = ClipboardSequence();
+        DWORD since = ClipboardSequence();
         copy();
         COLORREF copied = 0;
-        EXPECT_TRUE(WaitUntil([&] { return ClipboardSequence() != before; }, patience)) << "nothing was copied";
-        EXPECT_TRUE(ReadClipboardColor(&copied));
+        EXPECT_TRUE(ReadColorCopiedSince(since, &copied, patience)) << "nothing was copied";
         EXPECT_EQ(expected, copied);
     }
 

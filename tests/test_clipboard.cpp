@@ -1,5 +1,6 @@
 // Clipboard helpers; opening retries, since another window may hold it for a moment.
 #include "test_clipboard.h"
+#include "real_input.h"
 
 #include <gtest/gtest.h>
 #include <string.h>
@@ -56,6 +57,11 @@ bool ReadClipboardColor(COLORREF *color)
     }
     CloseClipboard();
     return found;
+}
+
+bool ReadColorCopiedSince(DWORD since, COLORREF *color, int timeoutMs)
+{
+    return WaitUntil([&] { return GetClipboardSequenceNumber() != since; }, timeoutMs) && ReadClipboardColor(color);
 }
 
 DWORD ClipboardSequence()
