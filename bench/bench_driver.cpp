@@ -46,6 +46,18 @@ struct Run {
     double peakBytes;
 };
 
+// Waits until a process shows its dialog and, with a list, the list holds its rows; returns the
+// dialog, or NULL after five minutes.
+static HWND WaitUntilReady(DWORD processId, const char *caption, bool hasList)
+{
+    for (double start = Now(); Now() - start < 300; Sleep(1)) {
+        HWND dialog = FindCaptionedWindow(processId, caption);
+        if (dialog && (!hasList || SendMessageA(GetDlgItem(dialog, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0))
+            return dialog;
+    }
+    return NULL;
+}
+
 // Starts exe and waits until it is ready: its dialog shown and, with a list, the list filled.
 static Run StartAndMeasure(const char *exe, const char *caption, bool hasList)
 {
@@ -57,16 +69,10 @@ static Run StartAndMeasure(const char *exe, const char *caption, bool hasList)
         fprintf(stderr, "bench: cannot start %s\n", exe);
         exit(1);
     }
-    HWND dialog;
-    for (;;) {
-        dialog = FindCaptionedWindow(process.dwProcessId, caption);
-        if (dialog && (!hasList || SendMessageA(GetDlgItem(dialog, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0))
-            break;
-        if (Now() - start > 300) {
-            fprintf(stderr, "bench: %s did not get ready\n", exe);
-            exit(1);
-        }
-        Sleep(1);
+    HWND dialog = WaitUntilReady(process.dwProcessId, caption, hasList);
+    if (!dialog) {
+        fprintf(stderr, "bench: %s did not get ready\n", exe);
+        exit(1);
     }
     Run run = { Now() - start, 0 };
     PROCESS_MEMORY_COUNTERS memory = {};
@@ -110,12 +116,7 @@ struct TraceLine {
 // Closes the traced dialog once its list has filled and painted; returns the list's handle.
 static DWORD WINAPI CloseWhenPainted(void *processId)
 {
-    HWND dialog = NULL;
-    for (int i = 0; i < 30000; i++, Sleep(1)) {
-        dialog = FindCaptionedWindow((DWORD)(ULONG_PTR)processId, "Hueset");
-        if (dialog && SendMessageA(GetDlgItem(dialog, IDC_LIST), LVM_GETITEMCOUNT, 0, 0) > 0)
-            break;
-    }
+    HWND dialog = WaitUntilReady((DWORD)(ULONG_PTR)processId, "Hueset", true);
     Sleep(2000);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     return (DWORD)(ULONG_PTR)GetDlgItem(dialog, IDC_LIST);

@@ -26,7 +26,7 @@ wine_session_virtual_display
 wine_session_project_prefix "$root/build/test-x64/wineprefix"
 # In this prefix of the project's own, a program that crashes ends at once instead of waiting
 # behind Wine's crash dialog, so that a test reports the crash rather than running out of time.
-"$WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+wine_session_import '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000'
 # A failing test runs once more: now and then a Wine process fails to start, printing nothing.
 # A test that passes only then is named at the end, so that an intermittent fault still shows.
 ctest --preset test-x64 "$@" && exit 0
