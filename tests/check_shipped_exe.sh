@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks the shipped Hueset.exe as a file: a 32-bit GUI program that imports only from the
-# system's own DLLs, with no manifest and no debug information.
+# Checks the shipped Hueset.exe as a file: a 32-bit GUI program for the 486 that imports only
+# from the system's own DLLs, with no manifest and no debug information.
 # Usage: check_shipped_exe.sh OBJDUMP HUESET.EXE
 set -euo pipefail
 objdump=$1 exe=$2
@@ -18,8 +18,18 @@ while read -r dll; do
     grep -Eiq "$allowed" <<<"$dll" || fail "imports from $dll"
 done <<<"$imports"
 
+# Windows 95 runs on a 386, NT 4.0 and 98 need a 486: no instruction of a later processor may be
+# in the code. ud2 stays allowed: the fault it raises is its purpose, on every x86.
+newer=$("$objdump" -d --no-show-raw-insn "$exe" | awk -F'\t' '$1 ~ /^ *[0-9a-f]+:$/ && NF > 1 {
+    n = split($2, w, " "); m = w[1]
+    if (m ~ /^(rep[nz]*|lock|data16|addr16|[c-gs]s)$/ && n > 1) m = w[2]
+    if (m ~ /^(cmov|fcmov|f(u)?comip?$|cpuid|rdtsc|rdpmc|[rw]rmsr|cmpxchg(8|16)b|sys(enter|exit|call|ret)|fx(save|rstor)|[ls]dmxcsr|[lms]fence|clflush|prefetch|movnti|popcnt|lzcnt|tzcnt|movbe|crc32|xgetbv|fisttp|nop[wl])/ ||
+        (m == "nop" && n > 1) || $2 ~ /%[xy]?mm[0-9]/) count[m]++
+} END { for (m in count) printf "%s %d, ", m, count[m] }')
+[ -z "$newer" ] || fail "holds instructions that a 486 does not have: ${newer%, }"
+
 sections=$("$objdump" -h "$exe")
 ! grep -q '\.debug' <<<"$sections" || fail "carries debug sections"
 "$objdump" -t "$exe" | grep -q '^no symbols' || fail "carries a symbol table"
 grep -Eq 'Entry 6 0+ 0+ Debug Directory' <<<"$headers" || fail "has a debug directory"
-echo "$exe: i386, GUI, imports $(tr '\n' ' ' <<<"$imports")- no manifest checked by the resource tests, no debug information"
+echo "$exe: i386, GUI, no instruction newer than the 486's, imports $(tr '\n' ' ' <<<"$imports")- no manifest checked by the resource tests, no debug information"

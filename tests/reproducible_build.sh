@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the shipped program twice, in two build folders of different names, and checks that
-# the two files are byte for byte the same.
+# Builds the shipped program twice, each with its own 486 runtime, in folders of different
+# names, and checks that the two files are byte for byte the same.
 # Usage: reproducible_build.sh SOURCE_DIR
 set -euo pipefail
 src=$(cd "$1" && pwd)
@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 
 for build in first second-build; do
     cmake -S "$src" -B "$work/$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF >/dev/null
+        -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DHUESET_RUNTIME="$work/$build-runtime" >/dev/null
     cmake --build "$work/$build" --target Hueset >/dev/null
 done
 a=$work/first/bin/Hueset.exe b=$work/second-build/bin/Hueset.exe

@@ -8,6 +8,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build
+    make dpkg-dev bzip2 xz-utils
     g++-mingw-w64-i686 binutils-mingw-w64-i686
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     googletest
