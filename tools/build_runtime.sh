@@ -23,7 +23,7 @@ installed() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null || fail "$1 is not 
 gcc_version=$(installed gcc-mingw-w64-i686-win32 | sed -E 's/\+[0-9.]+(\+b[0-9]+)?$//')
 gcc_source=gcc-${gcc_version%%.*}-source
 crt_version=$(installed mingw-w64-i686-dev)
-key="$gcc_source $gcc_version mingw-w64 $crt_version $cflags --disable-libstdcxx-verbose"
+key="$gcc_source $gcc_version mingw-w64 $crt_version $(sha256sum <"$0" | cut -c1-16)"
 if [ -f "$out/stamp" ] && [ "$(cat "$out/stamp")" = "$key" ]; then
     say "reusing the 486 runtime in $out"
     exit 0
@@ -70,14 +70,18 @@ dpkg-deb --fsys-tarfile "$work"/${gcc_source}_*.deb | tar -xO "$gcc_tar" |
 rm -f "$work"/*.deb "$work"/mingw-w64_*
 say "sources: ${SECONDS}s"
 
+# The import libraries too: the linker orders the imported DLLs by the paths of the archives
+# they come from, so all of them must lie in one folder for the file not to depend on where.
+crt_libs=(mingw32 mingwex msvcrt moldname kernel32 user32 gdi32 winspool shell32 ole32 oleaut32 uuid
+          comdlg32 advapi32 comctl32)
 SECONDS=0
 mkdir -p "$work/crt"
 (cd "$work/crt" && CC=$triple-gcc-win32 CFLAGS="$cflags" "$src/mingw-w64/mingw-w64-crt/configure" \
     --build=x86_64-linux-gnu --host=$triple --prefix=/usr/$triple --disable-lib64 --enable-lib32 >configure.log 2>&1 &&
     mkdir -p lib32 && make lib32/crt2.o >make.log 2>&1 &&
-    make -j"$(nproc)" lib32/libmingw32.a lib32/libmingwex.a lib32/libmsvcrt.a lib32/libmoldname.a >>make.log 2>&1) ||
+    make -j"$(nproc)" $(printf 'lib32/lib%s.a ' "${crt_libs[@]}") >>make.log 2>&1) ||
     fail "the C runtime did not build; see $work/crt"
-cp "$work"/crt/lib32/{crt2.o,libmingw32.a,libmingwex.a,libmsvcrt.a,libmoldname.a} "$out/lib/"
+cp "$work"/crt/lib32/crt2.o $(printf "$work/crt/lib32/lib%s.a " "${crt_libs[@]}") "$out/lib/"
 say "C runtime: ${SECONDS}s"
 
 # libgcc and libstdc++ expect a GCC build folder beside them; the installed compiler keeps the
