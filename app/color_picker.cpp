@@ -11,30 +11,13 @@ static BOOL g_ccInitialized;       // whether g_cc has been prepared
 
 typedef BOOL(WINAPI *ChooseColorProc)(CHOOSECOLORA *);
 
-// Finds the picker in its DLL, which is loaded at the first double-click rather than at every
-// start (it brings the shell's DLLs along), from the system folder only, and stays loaded.
-// Returns NULL when the DLL or the function cannot be had.
-static ChooseColorProc FindChooseColor()
-{
-    HMODULE hmod = GetModuleHandleA("comdlg32.dll");
-    if (!hmod) {
-        char path[MAX_PATH];
-        UINT len = GetSystemDirectoryA(path, sizeof path);
-        if (!len || len > sizeof path - sizeof "\\comdlg32.dll")
-            return NULL;
-        lstrcatA(path, "\\comdlg32.dll");
-        hmod = LoadLibraryA(path);
-        if (!hmod)
-            return NULL;
-    }
-    return (ChooseColorProc)(void *)GetProcAddress(hmod, "ChooseColorA");
-}
-
 // Opens the picker on color; returns 1 with color set to the user's choice, or 0 when the
 // user cancelled or the picker cannot be had (color is then unchanged).
 int PickColor(HWND hwndOwner, COLORREF &color)
 {
-    ChooseColorProc chooseColor = FindChooseColor();
+    // The picker's DLL brings the shell's along: it is loaded at the first double-click rather
+    // than at every start.
+    ChooseColorProc chooseColor = (ChooseColorProc)(void *)FindSystemFunction("comdlg32.dll", "ChooseColorA");
     if (!chooseColor)
         return 0;
     if (!g_ccInitialized) {

@@ -21,6 +21,10 @@ int InitColorList(HWND hwndList);
 // color_list_setup.cpp: the list's extended styles and its two columns, without rows.
 void PrepareColorList(HWND hwndList);
 
+// system_dlls.cpp
+FARPROC FindSystemFunction(const char *dll, const char *function);
+BOOL StartCommonControls();
+
 // color_picker.cpp
 int PickColor(HWND hwndOwner, COLORREF &color);
 

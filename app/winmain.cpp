@@ -2,11 +2,10 @@
 #include "main_dialog.h"
 #include "resource.h"
 
-#include <commctrl.h>
-
+// Without the common controls there is no list to show: the program ends at once.
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
-    InitCommonControls();
-    DialogBoxParamA(hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDlgProc, 0);
+    if (StartCommonControls())
+        DialogBoxParamA(hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL, MainDlgProc, 0);
     return 0;
 }

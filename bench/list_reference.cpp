@@ -20,7 +20,7 @@ void OnReferenceInit(HWND hDlg)
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
-    InitCommonControls();
-    DialogBoxParamA(hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL, ReferenceDlgProc, 0);
+    if (StartCommonControls())
+        DialogBoxParamA(hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL, ReferenceDlgProc, 0);
     return 0;
 }

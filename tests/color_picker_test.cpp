@@ -131,28 +131,56 @@ static FARPROC WINAPI FindFakePicker(HMODULE hmod, LPCSTR name)
     return g_realGetProcAddress(hmod, name);
 }
 
-// The picker's DLL neither loaded nor loadable; the path the program asks for is kept.
+// One system DLL neither loaded nor loadable; every load the program asks for is kept.
 static decltype(&GetModuleHandleA) g_realGetModuleHandleA;
-static char g_loadRequested[MAX_PATH];
+static const char *g_missingDll;
+static std::vector<std::pair<std::string, DWORD>> g_loadsRequested;
 
-static bool NamesComdlg32(LPCSTR name)
+static bool NamesMissingDll(LPCSTR name)
 {
-    static const char dll[] = "comdlg32.dll";
-    int len = name ? lstrlenA(name) : 0;
-    return len >= (int)sizeof dll - 1 && !lstrcmpiA(name + len - (sizeof dll - 1), dll);
+    int len = name ? lstrlenA(name) : 0, dll = lstrlenA(g_missingDll);
+    return len >= dll && !lstrcmpiA(name + len - dll, g_missingDll);
 }
 
-static HMODULE WINAPI Comdlg32NotLoaded(LPCSTR name)
+static HMODULE WINAPI MissingDllNotLoaded(LPCSTR name)
 {
-    return NamesComdlg32(name) ? NULL : g_realGetModuleHandleA(name);
+    return NamesMissingDll(name) ? NULL : g_realGetModuleHandleA(name);
 }
 
-static HMODULE WINAPI Comdlg32NotLoadable(LPCSTR name)
+static HMODULE WINAPI MissingDllNotLoadable(LPCSTR name, HANDLE, DWORD flags)
 {
-    lstrcpynA(g_loadRequested, name, sizeof g_loadRequested);
+    g_loadsRequested.emplace_back(name, flags);
     SetLastError(ERROR_MOD_NOT_FOUND);
     return NULL;
 }
+
+// Makes dll missing for as long as it lives.
+struct MissingDll {
+    explicit MissingDll(const char *dll) : ready_(Prepare(dll)) {}
+    // Before the patches, which look for this program's module through GetModuleHandleA.
+    static bool Prepare(const char *dll)
+    {
+        g_missingDll = dll;
+        g_realGetModuleHandleA = GetModuleHandleA;
+        g_loadsRequested.clear();
+        return true;
+    }
+    // Only the system folder's copy is asked for, never one beside the program, and with its
+    // own imports looked for in the system folder.
+    static void ExpectAskedForOnceFromTheSystemFolder()
+    {
+        char expected[MAX_PATH];
+        GetSystemDirectoryA(expected, sizeof expected);
+        lstrcatA(expected, "\\");
+        lstrcatA(expected, g_missingDll);
+        ASSERT_EQ(1u, g_loadsRequested.size());
+        EXPECT_STREQ(expected, g_loadsRequested[0].first.c_str());
+        EXPECT_EQ((DWORD)LOAD_WITH_ALTERED_SEARCH_PATH, g_loadsRequested[0].second);
+    }
+    bool ready_;
+    ImportPatch notLoaded_{ "kernel32.dll", "GetModuleHandleA", (const void *)MissingDllNotLoaded };
+    ImportPatch notLoadable_{ "kernel32.dll", "LoadLibraryExA", (const void *)MissingDllNotLoadable };
+};
 
 static void SendDoubleClickNotification(const DialogWindow &dialog)
 {
@@ -205,23 +233,24 @@ TEST(ColorPickerInProcess, WithoutItsDllADoubleClickDoesNoHarm)
 {
     ScratchRegistry registry;
     registry.SetText("Menu", "255 128 0");
-    ImportPatch notLoaded("kernel32.dll", "GetModuleHandleA", (const void *)Comdlg32NotLoaded);
-    g_realGetModuleHandleA = notLoaded.Original<decltype(&GetModuleHandleA)>();
-    ImportPatch notLoadable("kernel32.dll", "LoadLibraryA", (const void *)Comdlg32NotLoadable);
-    g_loadRequested[0] = '\0';
     DialogThread program;
     ASSERT_TRUE(program.hwnd());
+    MissingDll missing("comdlg32.dll");
 
     program.ClickRow("Menu");
     SendDoubleClickNotification(program);
-    // Only the system folder's copy is asked for, never one beside the program.
-    char expected[MAX_PATH];
-    GetSystemDirectoryA(expected, sizeof expected);
-    lstrcatA(expected, "\\comdlg32.dll");
-    EXPECT_STREQ(expected, g_loadRequested);
+    MissingDll::ExpectAskedForOnceFromTheSystemFolder();
     EXPECT_EQ("255 128 0", program.TextOf("Menu"));
     EXPECT_FALSE(program.ApplyEnabled());
     ClickWindow(program.Item(IDOK));
     EXPECT_EQ(0, program.WaitForExit());
     EXPECT_EQ("255 128 0", registry.Text("Menu"));
+}
+
+// Without the common controls the program ends at once with 0, before any window.
+TEST(ProgramEntry, WithoutTheCommonControlsTheProgramEndsAtOnceWithZero)
+{
+    MissingDll missing("comctl32.dll");
+    EXPECT_EQ(0, WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL));
+    MissingDll::ExpectAskedForOnceFromTheSystemFolder();
 }

@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <string>
 
-HuesetProcess::HuesetProcess(const char *exe, int patience)
+HuesetProcess::HuesetProcess(const char *exe, int patience, const char *folder)
 {
     patience_ = patience;
     std::string path = exe ? exe : BesideThisProgram("Hueset.exe");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(path.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process_)) {
+    if (!CreateProcessA(path.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, folder, &startup, &process_)) {
         ADD_FAILURE() << "cannot start " << path << ": error " << GetLastError();
         return;
     }

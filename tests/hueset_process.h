@@ -6,9 +6,10 @@
 
 class HuesetProcess : public DialogWindow {
 public:
-    // Starts the program (the 64-bit build beside the tests unless path is given) and waits for
-    // its dialog to list the rows; patience is how long it may take to answer.
-    explicit HuesetProcess(const char *path = nullptr, int patience = 5000);
+    // Starts the program (the 64-bit build beside the tests unless path is given; in folder, else
+    // in the tests' current folder) and waits for its dialog to list the rows; patience is how
+    // long it may take to answer.
+    explicit HuesetProcess(const char *path = nullptr, int patience = 5000, const char *folder = nullptr);
     ~HuesetProcess();
     HuesetProcess(const HuesetProcess &) = delete;
     HuesetProcess &operator=(const HuesetProcess &) = delete;

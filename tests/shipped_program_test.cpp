@@ -64,6 +64,15 @@ TEST_F(ThirtyTwoBit, SaveFailuresTravelAsExceptionsIn32BitCode)
     EXPECT_NE(std::string::npos, output.find("NoMemoryForEitherArrayAppliesNothing")) << output;
 }
 
+// The DLLs that Hueset loads, or that those load by the ordinary search order, which Windows
+// does not keep as KnownDLLs: a copy of one beside the program or in its current folder would
+// be found first. Wine is told to prefer such a copy, as Windows does.
+static const char *const PLANTED[] = { "comctl32.dll", "comdlg32.dll", "shell32.dll", "shlwapi.dll", "winspool.drv",
+                                       "compstui.dll", "uxtheme.dll", "imm32.dll", "ole32.dll", "rpcrt4.dll" };
+
+// The shipped program is run as people run it from their downloads folder: a copy there, beside
+// a DLL of every such name that only marks that it was loaded, and started in another folder
+// that holds them too.
 class ShippedProgram : public ThirtyTwoBit {
 protected:
     void SetUp() override
@@ -72,11 +81,35 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         ASSERT_STRNE("", HUESET_SHIPPED_EXE) << "no shipped build was configured";
+        std::string overrides;
+        for (std::string folder : { downloads_, current_ }) {
+            CreateDirectoryA(folder.c_str(), NULL);
+            for (const char *dll : PLANTED)
+                ASSERT_TRUE(CopyFileA(HUESET_PLANTED_DLL_X86, (folder + "\\" + dll).c_str(), FALSE)) << dll;
+        }
+        for (const char *dll : PLANTED)
+            overrides += (overrides.empty() ? "" : ",") + std::string(dll);
+        ASSERT_TRUE(CopyFileA(HUESET_SHIPPED_EXE, exe_.c_str(), FALSE));
+        SetEnvironmentVariableA("WINEDLLOVERRIDES", (overrides + "=n,b").c_str());
         scheme_.SetDistinctTexts(REG_EXPAND_SZ); // what the program writes comes back as REG_SZ
         scheme_.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
         ClearClipboard();
     }
-    void TearDown() override { ClearClipboard(); }
+    void TearDown() override
+    {
+        ClearClipboard();
+        SetEnvironmentVariableA("WINEDLLOVERRIDES", NULL);
+        DeleteFileA(exe_.c_str());
+        for (std::string folder : { downloads_, current_ }) {
+            for (const char *dll : PLANTED) {
+                EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((folder + "\\" + dll + ".loaded").c_str()))
+                    << "the planted " << folder << "\\" << dll << " was loaded";
+                DeleteFileA((folder + "\\" + dll + ".loaded").c_str());
+                DeleteFileA((folder + "\\" + dll).c_str());
+            }
+            RemoveDirectoryA(folder.c_str());
+        }
+    }
 
     // Runs a clipboard command with keys or the context menu, and waits until the clipboard
     // holds expected (a copy) or Apply is enabled (a paste).
@@ -112,11 +145,13 @@ protected:
     }
 
     SavedScheme scheme_;
+    const std::string downloads_ = BesideThisProgram("downloads"), current_ = BesideThisProgram("current");
+    const std::string exe_ = downloads_ + "\\Hueset.exe";
 };
 
 TEST_F(ShippedProgram, EveryPathAUserTakes)
 {
-    HuesetProcess app(HUESET_SHIPPED_EXE, PATIENCE_MS);
+    HuesetProcess app(exe_.c_str(), PATIENCE_MS, current_.c_str());
     ASSERT_TRUE(app.Started());
     EXPECT_EQ(31, app.Rows());
     SetWindowPos(app.hwnd(), NULL, 500, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -227,7 +262,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
 
     // Cancel and Escape after an edit write and apply nothing, and end the program with 0.
     for (const char *way : { "Cancel", "Escape" }) {
-        HuesetProcess again(HUESET_SHIPPED_EXE, PATIENCE_MS);
+        HuesetProcess again(exe_.c_str(), PATIENCE_MS, current_.c_str());
         ASSERT_TRUE(again.Started());
         PasteOnRow(again, "ButtonText");
         if (!strcmp(way, "Cancel"))
