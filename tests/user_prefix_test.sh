@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # tools/run.sh in a Wine prefix of the user's own, made beforehand and in use: a file of the
 # user's in drive_c, a registry value of the user's, the user's own font replacement for the
-# dialog's face, and a Wine program of the user's running in it. After a headless run, and
-# after a run interrupted while the dialog is open, all of it is as it was and the program and
-# its wineserver still run; nothing of the project's (a stamp, window-manager settings, a font)
-# has entered the prefix.
+# dialog's face, and a Wine program of the user's running in it. After a headless run, after a
+# run interrupted while the dialog is open, and after a headless run beside a wineserver that
+# was started without a display, all of it is as it was and the program and its wineserver
+# still run; nothing of the project's (a stamp, window-manager settings, a font) has entered
+# the prefix.
 # Usage: user_prefix_test.sh SOURCE_DIR    (with DISPLAY and WINEPREFIX set to the tests' own)
 set -euo pipefail
 src=$(cd "$1" && pwd)
@@ -99,5 +100,19 @@ done
 ! xdotool search --name '^Hueset$' >/dev/null 2>&1 || fail "the interrupted run left Hueset open"
 expect_untouched "after an interrupted run"
 
+# The user's wineserver started without a display, by a program of theirs that needs none: the
+# dialog must still show on the run's own display, in seconds.
+kill "$program"
+"$WINESERVER" -k 2>/dev/null || true
+"$WINESERVER" -w 2>/dev/null || true
+env -u DISPLAY "$WINE64" ping -n 600 127.0.0.1 </dev/null >/dev/null 2>&1 &
+program=$!
+sleep 5
+if ! timeout 120 env -u DISPLAY tools/run.sh >"$work/busy.out" 2>"$work/busy.err"; then
+    fail "the headless run beside a server without a display failed: $(tail -n 2 "$work/busy.err")"
+fi
+[ -s "$(tail -n 1 "$work/busy.out")" ] || fail "the headless run beside a server without a display saved no screenshot"
+expect_untouched "after a run beside a server without a display"
+
 [ "$failures" -eq 0 ] || exit 1
-echo "user_prefix_test: the user's file, value, font replacement and program are as they were after both runs"
+echo "user_prefix_test: the user's file, value, font replacement and program are as they were after all three runs"

@@ -26,14 +26,23 @@ exe=$root/build/$preset/bin/Hueset.exe
 # Japanese ANSI code page for the dialog's texts; no glibc locale is needed for it.
 hueset_locale=${HUESET_LOCALE:-ja_JP.UTF-8}
 hueset=
-trap '[ -z "$hueset" ] || kill "$hueset" 2>/dev/null; wine_session_end' EXIT
+# Hueset runs in a process group of its own, which a desktop of its own shares with it: ending
+# the group ends all of Hueset and nothing of the user's.
+trap '[ -z "$hueset" ] || kill -- "-$hueset" 2>/dev/null; wine_session_end' EXIT
 trap 'exit 130' INT TERM
 headless=
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
     wine_session_virtual_display
 fi
+launch=("$wine" "$exe")
 if [ -n "${WINEPREFIX:-}" ]; then
+    # Wine puts a program's windows on the desktop of the wineserver it joins, which may have
+    # been started on another display or on none; a desktop of Hueset's own opens on this one.
+    if wine_server_running "$WINEPREFIX"; then
+        echo "run: Wine already runs for $WINEPREFIX; opening Hueset in a desktop of its own on this display" >&2
+        launch=("$wine" explorer /desktop=Hueset,640x480 "$exe")
+    fi
     wine_session_user_prefix "$WINEPREFIX"
 else
     wine_session_project_prefix "$root/build/wineprefix"
@@ -42,26 +51,35 @@ fi
 # In the background, so that Ctrl+C, which a Wine program ignores, ends the run and with it
 # Hueset, at once.
 if [ -z "$headless" ]; then
-    LC_ALL=$hueset_locale "$wine" "$exe" &
+    LC_ALL=$hueset_locale setsid "${launch[@]}" &
     hueset=$!
     wait "$hueset"
     hueset=
     exit 0
 fi
 
-LC_ALL=$hueset_locale "$wine" "$exe" >/dev/null 2>&1 &
+LC_ALL=$hueset_locale setsid "${launch[@]}" >/dev/null 2>&1 &
 hueset=$!
 window=
-for _ in $(seq 1500); do
-    window=$(xdotool search --name '^Hueset$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+# Natively Hueset shows its dialog within a second or two.
+for _ in $(seq 150); do
+    window=$(xdotool search --name '^Hueset( - Wine desktop)?$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    kill -0 "$hueset" 2>/dev/null || break
     sleep 0.2
 done
-[ -n "$window" ] || { echo "run: the dialog did not appear" >&2; exit 1; }
+if [ -z "$window" ]; then
+    echo "run: the dialog did not appear on this run's display within 30 s; Hueset was ended." >&2
+    echo "run: Wine may have shown it on the desktop of a wineserver already running for $WINEPREFIX" \
+         "elsewhere: end the programs running in that prefix, or run with DISPLAY set to their display" >&2
+    exit 1
+fi
 sleep 1 # let the list paint its rows
+eval "$(xdotool getwindowgeometry --shell "$window" | tr 'A-Z' 'a-z' | grep -E '^(width|height)=[0-9]+$')"
 shot=$root/build/hueset.png
 import -window "$window" "$shot"
-# Escape is the dialog's Cancel.
-xdotool key --window "$window" Escape 2>/dev/null
+# Escape is the dialog's Cancel. A click in the middle (on the list) first makes the dialog the
+# active window, also inside a desktop of Wine's own, which passes on keys only to that.
+xdotool mousemove --window "$window" $((width / 2)) $((height / 2)) click 1 key Escape 2>/dev/null
 wait "$hueset"
 hueset=
 echo "$shot"
