@@ -12,6 +12,10 @@ DWORD WINAPI DialogThread::Run(void *self)
 
 DialogThread::DialogThread(bool expectDialog)
 {
+    // The program loads the common controls itself; loaded here first, and the window system
+    // started, so that this thread and the dialog's never wait on each other's loads.
+    LoadLibraryA("comctl32.dll");
+    ReleaseDC(NULL, GetDC(NULL));
     thread_ = CreateThread(NULL, 0, Run, this, 0, NULL);
     if (expectDialog) {
         EXPECT_TRUE(Find(GetCurrentProcessId(), 10000)) << "the dialog did not show its rows";

@@ -3,6 +3,7 @@
 #include "test_windows.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <stdlib.h>
 #include <string>
 
@@ -13,13 +14,13 @@ std::vector<COLORREF> LiveColors()
         ADD_FAILURE() << "print_syscolors.exe failed";
         return {};
     }
+    // Only lines of six hexadecimal digits: Wine may write its own messages to the same pipe.
     std::vector<COLORREF> colors;
-    for (const char *p = output.c_str(); *p; ) {
-        char *end;
-        colors.push_back(strtoul(p, &end, 16));
-        p = end + strspn(end, "\r\n");
-        if (end == p && !*p)
-            break;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        line.erase(line.find_last_not_of('\r') + 1);
+        if (line.size() == 6 && line.find_first_not_of("0123456789abcdef") == std::string::npos)
+            colors.push_back(strtoul(line.c_str(), NULL, 16));
     }
     EXPECT_EQ(31u, colors.size());
     return colors;

@@ -1,8 +1,8 @@
 // Loading the scheme from a scratch registry into a real list control.
-#include "color_catalog.h"
 #include "color_list_window.h"
 #include "color_text.h"
 #include "import_patch.h"
+#include "platform_colors.h"
 #include "scheme.h"
 #include "scratch_registry.h"
 
@@ -35,17 +35,6 @@ protected:
         g_fakeMajor = 5, g_fakeMinor = 1, g_fakeVersionOk = TRUE, g_versionSizeSeen = 0;
     }
 
-    // The catalog's names in force at a version, in the order the list must show them.
-    static std::vector<std::string> ExpectedNames(VersionCode version)
-    {
-        std::vector<std::string> names;
-        for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
-            if (e->minVersion <= version)
-                names.push_back(e->name);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     ScratchRegistry registry_;
     ColorListWindow list_;
     ImportPatch version_{ "kernel32.dll", "GetVersionExA", (const void *)FakeGetVersionExA };
@@ -62,7 +51,7 @@ TEST_F(LoadColorsTest, ListsTheColorsOfTheRunningVersionInNameOrder)
         EXPECT_EQ(1, LoadColors(list_.hwnd())) << c.major << "." << c.minor;
         std::vector<std::string> names = list_.Names();
         EXPECT_EQ(c.rows, names.size()) << c.major << "." << c.minor;
-        EXPECT_EQ(ExpectedNames(c.major * 10000 + c.minor), names) << c.major << "." << c.minor;
+        EXPECT_EQ(ListedNames(c.major * 10000 + c.minor), names) << c.major << "." << c.minor;
     }
     EXPECT_EQ(148u, g_versionSizeSeen);
 }
@@ -76,10 +65,7 @@ TEST_F(LoadColorsTest, RowsCarryTheirColorIndexAndMenuBarSortsFirst)
     bool seen[31] = {};
     for (int row = 0; row < CountRows(list_.hwnd()); row++) {
         int index = ReadRowNameAndIndex(list_.hwnd(), row, name);
-        const ColorEntry *e = ColorCatalog;
-        while (e->name[0] && strcmp(e->name, name) != 0)
-            e++;
-        EXPECT_EQ(e->index, index) << name;
+        EXPECT_EQ(IndexOfColor(name), index) << name;
         ASSERT_TRUE(index >= 0 && index < 31) << name;
         seen[index] = true;
     }
@@ -90,7 +76,7 @@ TEST_F(LoadColorsTest, FailedVersionQueryListsTheColorsEveryVersionHas)
 {
     g_fakeVersionOk = FALSE;
     EXPECT_EQ(1, LoadColors(list_.hwnd()));
-    EXPECT_EQ(ExpectedNames(40000), list_.Names());
+    EXPECT_EQ(ListedNames(40000), list_.Names());
 }
 
 TEST_F(LoadColorsTest, ShowsEachValueAsTextUpToItsFirstZero)

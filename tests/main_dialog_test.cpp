@@ -1,11 +1,11 @@
 // The program and its dialog, driven with real input as a person would: the buttons, the keys
 // the dialog manager gives them, and what reaches the registry and the live colors.
-#include "color_catalog.h"
 #include "color_text.h"
 #include "dialog_thread.h"
 #include "hueset_process.h"
 #include "import_patch.h"
 #include "live_colors.h"
+#include "platform_colors.h"
 #include "real_input.h"
 #include "resource.h"
 #include "saved_scheme.h"
@@ -45,11 +45,11 @@ protected:
     // Every value with text was written back as REG_SZ, or none was.
     void ExpectWritten(bool written)
     {
-        for (const ColorEntry *e = ColorCatalog; e->name[0]; e++) {
-            if (!strcmp(e->name, "Window"))
+        for (const PlatformColor &c : PlatformColors) {
+            if (!strcmp(c.name, "Window"))
                 EXPECT_FALSE(scheme_.Exists("Window")) << "an empty row was written";
             else
-                EXPECT_EQ(written ? (DWORD)REG_SZ : (DWORD)REG_EXPAND_SZ, scheme_.Type(e->name)) << e->name;
+                EXPECT_EQ(written ? (DWORD)REG_SZ : (DWORD)REG_EXPAND_SZ, scheme_.Type(c.name)) << c.name;
         }
         EXPECT_EQ("300 0 0", scheme_.Text("Hilight")) << "the text is written as it stands";
     }
@@ -60,13 +60,13 @@ protected:
         std::vector<COLORREF> live = LiveColors();
         ASSERT_EQ(31u, live.size());
         ASSERT_EQ(31u, liveBefore_.size());
-        for (const ColorEntry *e = ColorCatalog; e->name[0]; e++) {
-            COLORREF expected = liveBefore_[e->index];
+        for (const PlatformColor &c : PlatformColors) {
+            COLORREF expected = liveBefore_[c.index];
             if (applied)
-                expected = e->index == COLOR_WINDOW    ? RGB(0, 0, 0)
-                         : e->index == COLOR_HIGHLIGHT ? RGB(44, 0, 0)
-                         : RGB(10 + e->index, 100 + e->index, 200 + e->index);
-            EXPECT_EQ(expected, live[e->index]) << e->name;
+                expected = !strcmp(c.name, "Window")    ? RGB(0, 0, 0)
+                         : !strcmp(c.name, "Hilight") ? RGB(44, 0, 0)
+                         : DistinctColor(c.index);
+            EXPECT_EQ(expected, live[c.index]) << c.name;
         }
     }
 
@@ -89,13 +89,10 @@ TEST_F(MainDialogTest, ListsTheSchemeInTwoColumnsWithApplyDisabled)
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
 
-    std::vector<std::string> names, expected;
+    std::vector<std::string> names;
     for (int row = 0; row < app.Rows(); row++)
         names.push_back(app.Name(row));
-    for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
-        expected.push_back(e->name);
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(expected, names);
+    EXPECT_EQ(ListedNames(), names);
     EXPECT_EQ("300 0 0", app.TextOf("Hilight"));
     EXPECT_EQ("", app.TextOf("Window"));
     EXPECT_EQ("10 100 200", app.TextOf("Scrollbar"));
@@ -184,8 +181,8 @@ TEST_F(MainDialogTest, ApplyFromTheKeyboardSavesAppliesAndKeepsTheKeyboard)
     EXPECT_EQ("20 110 210", scheme_.Text("Window"));
     std::vector<COLORREF> live = LiveColors();
     ASSERT_EQ(31u, live.size());
-    EXPECT_EQ(RGB(20, 110, 210), live[COLOR_WINDOW]);
-    EXPECT_EQ(RGB(44, 0, 0), live[COLOR_HIGHLIGHT]);
+    EXPECT_EQ(RGB(20, 110, 210), live[IndexOfColor("Window")]);
+    EXPECT_EQ(RGB(44, 0, 0), live[IndexOfColor("Hilight")]);
     // The list is told of the new colors: its selected row is painted in the new highlight.
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(app.SelectionPoint()) == RGB(44, 0, 0); }))
         << std::hex << ScreenPixel(app.SelectionPoint());
@@ -194,7 +191,7 @@ TEST_F(MainDialogTest, ApplyFromTheKeyboardSavesAppliesAndKeepsTheKeyboard)
     PressKey(VK_ESCAPE);
     EXPECT_EQ(0u, app.WaitForExit());
     EXPECT_EQ("20 110 210", scheme_.Text("Window"));
-    EXPECT_EQ(RGB(20, 110, 210), LiveColors()[COLOR_WINDOW]);
+    EXPECT_EQ(RGB(20, 110, 210), LiveColors()[IndexOfColor("Window")]);
 }
 
 TEST_F(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)

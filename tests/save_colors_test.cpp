@@ -3,6 +3,7 @@
 #include "color_list_window.h"
 #include "color_text.h"
 #include "import_patch.h"
+#include "platform_colors.h"
 #include "scheme.h"
 #include "scratch_registry.h"
 
@@ -158,7 +159,7 @@ TEST_F(SaveColorsTest, WritesEveryTextVerbatimAndAppliesAllRowsOnce)
     EXPECT_EQ(RGB(44, 0, 0), values[list_.RowOf("Window")]);
     EXPECT_EQ(RGB(0, 0, 0), values[list_.RowOf("ButtonFace")]);
     EXPECT_EQ(RGB(1, 2, 3), values[list_.RowOf("MenuBar")]);
-    EXPECT_EQ(COLOR_MENUBAR, elements[list_.RowOf("MenuBar")]);
+    EXPECT_EQ(IndexOfColor("MenuBar"), elements[list_.RowOf("MenuBar")]);
 }
 
 TEST_F(SaveColorsTest, StoresTheTerminatingZeroAndNothingPastIt)
@@ -240,7 +241,7 @@ TEST_F(SaveColorsTest, EmptyListSucceedsAndAppliesZeroColors)
 
 TEST_F(SaveColorsTest, AppliedColorsReachThePlatform)
 {
-    const int indices[] = { COLOR_WINDOW, COLOR_HIGHLIGHT, COLOR_MENUBAR };
+    const int indices[] = { IndexOfColor("Window"), IndexOfColor("Hilight"), IndexOfColor("MenuBar") };
     COLORREF before[3];
     for (int i = 0; i < 3; i++)
         before[i] = GetSysColor(indices[i]);
@@ -252,8 +253,8 @@ TEST_F(SaveColorsTest, AppliedColorsReachThePlatform)
     g_seen.realSetSysColors = true;
     EXPECT_EQ(1, Save());
 
-    EXPECT_EQ(RGB(255, 128, 0), GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(RGB(1, 2, 44), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(RGB(10, 20, 30), GetSysColor(COLOR_MENUBAR));
+    EXPECT_EQ(RGB(255, 128, 0), GetSysColor(IndexOfColor("Window")));
+    EXPECT_EQ(RGB(1, 2, 44), GetSysColor(IndexOfColor("Hilight")));
+    EXPECT_EQ(RGB(10, 20, 30), GetSysColor(IndexOfColor("MenuBar")));
     g_realSetSysColors(3, indices, before);
 }

@@ -1,7 +1,7 @@
 // Saving and restoring the test prefix's scheme.
 #include "saved_scheme.h"
-#include "color_catalog.h"
 #include "color_text.h"
+#include "platform_colors.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,8 @@ SavedScheme::SavedScheme()
 
 SavedScheme::~SavedScheme()
 {
-    for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
-        Delete(e->name);
+    for (const PlatformColor &c : PlatformColors)
+        Delete(c.name);
     for (const Value &v : values_)
         Set(v.name.c_str(), v.type, v.data.data(), (DWORD)v.data.size());
     INT indices[31];
@@ -36,8 +36,8 @@ SavedScheme::~SavedScheme()
 void SavedScheme::SetDistinctTexts(DWORD type)
 {
     char text[TEXT_BUFFER_SIZE];
-    for (const ColorEntry *e = ColorCatalog; e->name[0]; e++) {
-        FormatColorText(RGB(10 + e->index, 100 + e->index, 200 + e->index), text);
-        Set(e->name, type, text, lstrlenA(text) + 1);
+    for (const PlatformColor &c : PlatformColors) {
+        FormatColorText(DistinctColor(c.index), text);
+        Set(c.name, type, text, lstrlenA(text) + 1);
     }
 }

@@ -13,7 +13,7 @@ public:
     SavedScheme(const SavedScheme &) = delete;
     SavedScheme &operator=(const SavedScheme &) = delete;
 
-    // Stores text under every catalog name, each with its own distinct color.
+    // Stores text under every color's name, each its DistinctColor.
     void SetDistinctTexts(DWORD type = REG_SZ);
 
 private:

@@ -3,10 +3,10 @@
 // copy, Apply, Refresh, OK, Cancel and Escape. Where the kernel runs no 32-bit code the program
 // runs under emulation, whose memory Wine cannot read from outside: rows are chosen with the
 // keys, and a row's color is read by copying it, or from the registry and the live colors.
-#include "color_catalog.h"
 #include "hueset_process.h"
 #include "live_colors.h"
 #include "picker_window.h"
+#include "platform_colors.h"
 #include "real_input.h"
 #include "resource.h"
 #include "saved_scheme.h"
@@ -22,22 +22,6 @@
 
 // Under emulation a 32-bit program answers in seconds, not milliseconds.
 static const int PATIENCE_MS = 5 * 60 * 1000;
-
-// The row a name has in the list: its place among the catalog's names in sorted order.
-static int RowOfName(const char *name)
-{
-    std::vector<std::string> names;
-    for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
-        names.push_back(e->name);
-    std::sort(names.begin(), names.end());
-    return (int)(std::find(names.begin(), names.end(), name) - names.begin());
-}
-
-// The stored text of every catalog color, as SavedScheme::SetDistinctTexts writes it.
-static COLORREF Distinct(int index)
-{
-    return RGB(10 + index, 100 + index, 200 + index);
-}
 
 // Runs where Wine's 32-bit loader runs; must, in CI.
 class ThirtyTwoBit : public ::testing::Test {
@@ -139,7 +123,7 @@ protected:
 
     static void PasteOnRow(const DialogWindow &app, const char *name)
     {
-        app.SelectRowWithKeys(RowOfName(name));
+        app.SelectRowWithKeys(RowOfColor(name));
         PressWithCtrl('V');
         EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }, app.patience())) << "the paste did not enable Apply";
     }
@@ -192,7 +176,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     ExpectCopied([] { PressWithCtrl('C'); }, picked, PATIENCE_MS);
 
     // Copy and paste with the keys: "300 0 0" travels as red 44.
-    app.SelectRowWithKeys(RowOfName("Hilight"));
+    app.SelectRowWithKeys(RowOfColor("Hilight"));
     ExpectCopied([] { PressWithCtrl('C'); }, RGB(44, 0, 0), PATIENCE_MS);
     PasteOnRow(app, "Window");
 
@@ -200,7 +184,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     app.SelectRowWithKeys(0);
     POINT top = app.TopRowPoint();
     ExpectCopied([&] { ChooseFromMenu(app, &top, 1); }, picked, PATIENCE_MS);
-    app.SelectRowWithKeys(RowOfName("Scrollbar"));
+    app.SelectRowWithKeys(RowOfColor("Scrollbar"));
     ChooseFromMenu(app, nullptr, 2);
 
     // A color copied in another running copy, the 64-bit build, pasted here.
@@ -209,7 +193,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
         ASSERT_TRUE(other.Started());
         SetWindowPos(other.hwnd(), NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         other.ClickRow("InfoText");
-        ExpectCopied([] { PressWithCtrl('C'); }, Distinct(COLOR_INFOTEXT), 5000);
+        ExpectCopied([] { PressWithCtrl('C'); }, DistinctColor(IndexOfColor("InfoText")), 5000);
         ClickWindow(other.Item(IDCANCEL));
         EXPECT_EQ(0u, other.WaitForExit());
     }
@@ -224,16 +208,16 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     EXPECT_EQ("44 0 0", scheme_.Text("Window"));
     EXPECT_EQ("255 128 7", scheme_.Text("Scrollbar"));
     EXPECT_EQ("33 123 223", scheme_.Text("InfoWindow"));
-    for (const ColorEntry *e = ColorCatalog; e->name[0]; e++)
-        EXPECT_EQ((DWORD)REG_SZ, scheme_.Type(e->name)) << e->name << " was not listed or not written";
+    for (const PlatformColor &c : PlatformColors)
+        EXPECT_EQ((DWORD)REG_SZ, scheme_.Type(c.name)) << c.name << " was not listed or not written";
     std::vector<COLORREF> live = LiveColors();
     ASSERT_EQ(31u, live.size());
-    EXPECT_EQ(picked, live[COLOR_ACTIVEBORDER]);
-    EXPECT_EQ(picked, live[COLOR_SCROLLBAR]);
-    EXPECT_EQ(RGB(44, 0, 0), live[COLOR_WINDOW]);
-    EXPECT_EQ(RGB(44, 0, 0), live[COLOR_HIGHLIGHT]);
-    EXPECT_EQ(Distinct(COLOR_INFOTEXT), live[COLOR_INFOBK]);
-    EXPECT_EQ(Distinct(COLOR_MENU), live[COLOR_MENU]);
+    EXPECT_EQ(picked, live[IndexOfColor("ActiveBorder")]);
+    EXPECT_EQ(picked, live[IndexOfColor("Scrollbar")]);
+    EXPECT_EQ(RGB(44, 0, 0), live[IndexOfColor("Window")]);
+    EXPECT_EQ(RGB(44, 0, 0), live[IndexOfColor("Hilight")]);
+    EXPECT_EQ(DistinctColor(IndexOfColor("InfoText")), live[IndexOfColor("InfoWindow")]);
+    EXPECT_EQ(DistinctColor(IndexOfColor("Menu")), live[IndexOfColor("Menu")]);
 
     // Refresh drops an edit and brings back what is stored, also a text changed meanwhile; Apply
     // stays enabled.
@@ -242,7 +226,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     ClickWindow(app.Item(IDC_REFRESH));
     LetInputSettle();
     EXPECT_TRUE(app.ApplyEnabled());
-    app.SelectRowWithKeys(RowOfName("Menu"));
+    app.SelectRowWithKeys(RowOfColor("Menu"));
     ExpectCopied([] { PressWithCtrl('C'); }, RGB(7, 8, 9), PATIENCE_MS);
 
     // A save that cannot open the key (gone) says so and keeps the edit; OK then waits until
@@ -258,7 +242,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     ClickWindow(app.Item(IDOK));
     EXPECT_EQ(0u, app.WaitForExit(PATIENCE_MS));
     EXPECT_EQ("7 8 9", scheme_.Text("GrayText"));
-    EXPECT_EQ(RGB(7, 8, 9), LiveColors()[COLOR_GRAYTEXT]);
+    EXPECT_EQ(RGB(7, 8, 9), LiveColors()[IndexOfColor("GrayText")]);
 
     // Cancel and Escape after an edit write and apply nothing, and end the program with 0.
     for (const char *way : { "Cancel", "Escape" }) {
@@ -272,6 +256,6 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
         EXPECT_EQ(0u, again.WaitForExit(PATIENCE_MS)) << way;
         EXPECT_EQ((DWORD)REG_SZ, scheme_.Type("ButtonText")) << way;
         EXPECT_EQ("28 118 218", scheme_.Text("ButtonText")) << way;
-        EXPECT_EQ(Distinct(COLOR_BTNTEXT), LiveColors()[COLOR_BTNTEXT]) << way;
+        EXPECT_EQ(DistinctColor(IndexOfColor("ButtonText")), LiveColors()[IndexOfColor("ButtonText")]) << way;
     }
 }

@@ -18,26 +18,26 @@ HWND FindVisibleWindow(const std::function<bool(HWND)> &match)
     return search.second;
 }
 
-HWND FindCaptionedWindow(DWORD processId, const char *caption)
+// The visible window of a process whose caption or class (as read gets it) is wanted.
+static HWND FindProcessWindow(DWORD processId, int(WINAPI *read)(HWND, LPSTR, int), const char *wanted)
 {
     return FindVisibleWindow([&](HWND hwnd) {
         DWORD owner;
         GetWindowThreadProcessId(hwnd, &owner);
         char text[64];
-        GetWindowTextA(hwnd, text, sizeof text);
-        return owner == processId && !lstrcmpA(text, caption);
+        read(hwnd, text, sizeof text);
+        return owner == processId && !lstrcmpA(text, wanted);
     });
+}
+
+HWND FindCaptionedWindow(DWORD processId, const char *caption)
+{
+    return FindProcessWindow(processId, GetWindowTextA, caption);
 }
 
 HWND FindPopupMenu(DWORD processId)
 {
-    return FindVisibleWindow([&](HWND hwnd) {
-        DWORD owner;
-        GetWindowThreadProcessId(hwnd, &owner);
-        char cls[16];
-        GetClassNameA(hwnd, cls, sizeof cls);
-        return owner == processId && !lstrcmpA(cls, "#32768");
-    });
+    return FindProcessWindow(processId, GetClassNameA, "#32768");
 }
 
 static BOOL CALLBACK AppendStaticText(HWND hwnd, LPARAM lParam)
@@ -72,15 +72,24 @@ DWORD RunProgram(const std::string &commandLine, std::string *output, DWORD time
     std::string line = commandLine;
     BOOL started = CreateProcessA(NULL, &line[0], NULL, NULL, TRUE, CREATE_NO_WINDOW, NULL, NULL, &startup, &process);
     CloseHandle(writeEnd);
+    // Reads only what is there, so that a program that never ends, or a process of Wine's that
+    // keeps the pipe open, cannot hold the reading past the time limit.
     char chunk[512];
-    DWORD got;
-    while (started && ReadFile(readEnd, chunk, sizeof chunk, &got, NULL) && got)
-        output->append(chunk, got);
+    DWORD got, start = GetTickCount(), avail;
+    bool exited = false;
+    while (started && GetTickCount() - start < timeoutMs && PeekNamedPipe(readEnd, NULL, 0, NULL, &avail, NULL)) {
+        if (avail && ReadFile(readEnd, chunk, sizeof chunk, &got, NULL))
+            output->append(chunk, got);
+        else if (exited)
+            break;
+        else
+            exited = WaitForSingleObject(process.hProcess, 10) == WAIT_OBJECT_0;
+    }
     CloseHandle(readEnd);
     if (!started)
         return (DWORD)-1;
     DWORD code = (DWORD)-1;
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
