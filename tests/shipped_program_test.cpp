@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <stdlib.h>
 #include <string>
 #include <vector>
@@ -65,16 +66,16 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         ASSERT_STRNE("", HUESET_SHIPPED_EXE) << "no shipped build was configured";
-        std::string overrides;
+        std::string overrides = oldOverrides_.empty() ? "" : oldOverrides_ + ";";
         for (std::string folder : { downloads_, current_ }) {
             CreateDirectoryA(folder.c_str(), NULL);
             for (const char *dll : PLANTED)
                 ASSERT_TRUE(CopyFileA(HUESET_PLANTED_DLL_X86, (folder + "\\" + dll).c_str(), FALSE)) << dll;
         }
         for (const char *dll : PLANTED)
-            overrides += (overrides.empty() ? "" : ",") + std::string(dll);
+            overrides += std::string(dll) + (dll == PLANTED[std::size(PLANTED) - 1] ? "=n,b" : ",");
         ASSERT_TRUE(CopyFileA(HUESET_SHIPPED_EXE, exe_.c_str(), FALSE));
-        SetEnvironmentVariableA("WINEDLLOVERRIDES", (overrides + "=n,b").c_str());
+        SetEnvironmentVariableA("WINEDLLOVERRIDES", overrides.c_str());
         scheme_.SetDistinctTexts(REG_EXPAND_SZ); // what the program writes comes back as REG_SZ
         scheme_.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
         ClearClipboard();
@@ -82,7 +83,7 @@ protected:
     void TearDown() override
     {
         ClearClipboard();
-        SetEnvironmentVariableA("WINEDLLOVERRIDES", NULL);
+        SetEnvironmentVariableA("WINEDLLOVERRIDES", oldOverrides_.empty() ? NULL : oldOverrides_.c_str());
         DeleteFileA(exe_.c_str());
         for (std::string folder : { downloads_, current_ }) {
             for (const char *dll : PLANTED) {
@@ -131,6 +132,7 @@ protected:
     SavedScheme scheme_;
     const std::string downloads_ = BesideThisProgram("downloads"), current_ = BesideThisProgram("current");
     const std::string exe_ = downloads_ + "\\Hueset.exe";
+    const std::string oldOverrides_ = getenv("WINEDLLOVERRIDES") ? getenv("WINEDLLOVERRIDES") : "";
 };
 
 TEST_F(ShippedProgram, EveryPathAUserTakes)
