@@ -137,6 +137,15 @@ void DialogWindow::ClickRow(const char *name) const
     EXPECT_TRUE(WaitUntil([&] { return Selected() == row; }, patience_)) << name << " was not selected";
 }
 
+bool DialogWindow::CopyRowOnto(const char *from, const char *to) const
+{
+    ClickRow(from);
+    PressWithCtrl('C');
+    ClickRow(to);
+    PressWithCtrl('V');
+    return WaitUntil([&] { return ApplyEnabled(); }, patience_);
+}
+
 void DialogWindow::SelectRowWithKeys(int row) const
 {
     if (Selected() < 0) {

@@ -25,6 +25,8 @@ public:
     POINT SelectionPoint() const;  // a point of the selected row's background, past its text
     void ClickRow(const char *name) const; // selects the row with a real click
     void SelectRowWithKeys(int row) const; // selects the row with Home and the down arrow
+    // Copies one row's color onto another with the list's keys; whether Apply became enabled.
+    bool CopyRowOnto(const char *from, const char *to) const;
     bool ApplyEnabled() const;
     HWND Focus() const;            // the keyboard focus in the dialog's thread
     HWND OwnedDialog() const;      // a dialog box the Hueset dialog owns, such as the picker

@@ -70,16 +70,6 @@ protected:
         }
     }
 
-    // Copies one row's color onto another with the list's keys: the edit that enables Apply.
-    void EditWithKeys(const DialogWindow &dialog)
-    {
-        dialog.ClickRow("ActiveBorder");
-        PressWithCtrl('C');
-        dialog.ClickRow("Window");
-        PressWithCtrl('V');
-        ASSERT_TRUE(WaitUntil([&] { return dialog.ApplyEnabled(); })) << "the edit did not enable Apply";
-    }
-
     SavedScheme scheme_;
     std::vector<COLORREF> liveBefore_;
 };
@@ -169,7 +159,7 @@ TEST_F(MainDialogTest, ApplyFromTheKeyboardSavesAppliesAndKeepsTheKeyboard)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    EditWithKeys(app);
+    ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window")) << "the edit did not enable Apply";
 
     PressWithShift(VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Item(IDC_APPLY); }));
@@ -198,7 +188,7 @@ TEST_F(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    EditWithKeys(app);
+    ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window")) << "the edit did not enable Apply";
     EXPECT_EQ("20 110 210", app.TextOf("Window"));
 
     ClickWindow(app.Item(IDC_REFRESH));
@@ -219,7 +209,7 @@ TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    EditWithKeys(app);
+    ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window")) << "the edit did not enable Apply";
     // The user's key is gone, so it cannot be opened for writing.
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteTreeA(HKEY_CURRENT_USER, "Control Panel\\Colors"));
 
@@ -290,11 +280,7 @@ TEST(MainDialogInProcess, InjectedSaveFailuresSaySoAndKeepTheEditsAndTheDialog)
         registry.SetText("ActiveBorder", "1 2 3");
         DialogThread program;
         ASSERT_TRUE(program.hwnd());
-        program.ClickRow("ActiveBorder");
-        PressWithCtrl('C');
-        program.ClickRow("Window");
-        PressWithCtrl('V');
-        ASSERT_TRUE(WaitUntil([&] { return program.ApplyEnabled(); }));
+        ASSERT_TRUE(program.CopyRowOnto("ActiveBorder", "Window"));
         {
             ImportPatch patch(failure.dll, failure.name, failure.standIn);
             if (failure.standIn == (const void *)RefuseWriteAccess)
