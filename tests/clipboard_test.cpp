@@ -3,6 +3,7 @@
 #include "dialog_thread.h"
 #include "hueset_process.h"
 #include "import_patch.h"
+#include "platform_colors.h"
 #include "real_input.h"
 #include "resource.h"
 #include "saved_scheme.h"
@@ -15,31 +16,10 @@ class ClipboardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        scheme_.SetDistinctTexts();
-        scheme_.Delete("Window");
-        scheme_.SetText("Hilight", "300 0 0");
+        scheme_.StoreTestScheme();
         ClearClipboard();
     }
     void TearDown() override { ClearClipboard(); }
-
-    // Copies a row's color with Ctrl+C; returns the clipboard's sequence number before it.
-    static DWORD CopyRow(const DialogWindow &app, const char *name)
-    {
-        app.ClickRow(name);
-        DWORD since = ClipboardSequence();
-        PressWithCtrl('C');
-        return since;
-    }
-    static void PasteOnRow(const DialogWindow &app, const char *name)
-    {
-        app.ClickRow(name);
-        PressWithCtrl('V');
-    }
-    static bool CopiedColorIs(DWORD since, COLORREF expected)
-    {
-        COLORREF color;
-        return ReadColorCopiedSince(since, &color) && color == expected;
-    }
 
     SavedScheme scheme_;
 };
@@ -48,26 +28,30 @@ TEST_F(ClipboardTest, CopiedColorArrivesFormattedAndEnablesApply)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    EXPECT_TRUE(CopiedColorIs(CopyRow(app, "Hilight"), RGB(44, 0, 0)));
+    app.ClickRow("Hilight");
+    app.ExpectCopied(RGB(44, 0, 0));
     EXPECT_FALSE(app.ApplyEnabled()) << "Copy enabled Apply";
 
-    PasteOnRow(app, "Menu");
-    EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Menu") == "44 0 0"; }));
-    EXPECT_TRUE(app.ApplyEnabled());
+    app.PasteOnRow("Menu");
+    EXPECT_EQ("44 0 0", app.TextOf("Menu"));
     EXPECT_EQ("300 0 0", app.TextOf("Hilight"));
+    // Copy leaves an enabled Apply enabled too.
+    app.ExpectCopied(RGB(44, 0, 0));
+    EXPECT_TRUE(app.ApplyEnabled()) << "Copy disabled Apply";
 }
 
 TEST_F(ClipboardTest, EmptyRowCopiesBlackAndTheSameColorStillEnablesApply)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    EXPECT_TRUE(CopiedColorIs(CopyRow(app, "Scrollbar"), RGB(10, 100, 200)));
-    PasteOnRow(app, "Scrollbar");
-    EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }));
+    app.ClickRow("Scrollbar");
+    app.ExpectCopied(RGB(10, 100, 200));
+    app.PasteOnRow("Scrollbar");
     EXPECT_EQ("10 100 200", app.TextOf("Scrollbar"));
 
-    EXPECT_TRUE(CopiedColorIs(CopyRow(app, "Window"), RGB(0, 0, 0)));
-    PasteOnRow(app, "Menu");
+    app.ClickRow("Window");
+    app.ExpectCopied(RGB(0, 0, 0));
+    app.PasteOnRow("Menu");
     EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Menu") == "0 0 0"; }));
 }
 
@@ -81,56 +65,60 @@ TEST_F(ClipboardTest, ColorTravelsBetweenTwoRunningCopies)
     SetWindowPos(first.hwnd(), NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(second.hwnd(), NULL, 500, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-    EXPECT_TRUE(CopiedColorIs(CopyRow(first, "Hilight"), RGB(44, 0, 0)));
-    PasteOnRow(second, "Menu");
-    EXPECT_TRUE(WaitUntil([&] { return second.TextOf("Menu") == "44 0 0"; }));
-    EXPECT_TRUE(second.ApplyEnabled());
+    first.ClickRow("Hilight");
+    first.ExpectCopied(RGB(44, 0, 0));
+    second.PasteOnRow("Menu");
+    EXPECT_EQ("44 0 0", second.TextOf("Menu"));
     EXPECT_NE("44 0 0", first.TextOf("Menu"));
 }
 
+// After each paste the same row is copied: the list handles the copy after the paste, so the
+// color copied is the row's once the paste has been dealt with.
 TEST_F(ClipboardTest, OtherDataOnTheClipboardPastesNothing)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    std::string menu = app.TextOf("Menu");
+    const COLORREF menu = DistinctColor(IndexOfColor("Menu"));
+    app.ClickRow("Menu");
 
     PutClipboardText("1 2 3");
-    PasteOnRow(app, "Menu");
-    LetInputSettle();
-    EXPECT_EQ(menu, app.TextOf("Menu")) << "plain text pasted";
+    PressWithCtrl('V');
+    app.ExpectCopied(menu);
 
     // Another program's block under the same name, shorter than a color.
     const BYTE bytes[] = { 7, 8, 9 };
     for (SIZE_T cb = 1; cb <= 3; cb++) {
+        SCOPED_TRACE(std::to_string(cb) + "-byte block");
         PutClipboardBlock(ColorFormat(), bytes, cb);
         PressWithCtrl('V');
-        LetInputSettle();
-        EXPECT_EQ(menu, app.TextOf("Menu")) << cb << "-byte block pasted";
-        EXPECT_EQ((DWORD)STILL_ACTIVE, app.WaitForExit(0)) << cb << "-byte block";
+        app.ExpectCopied(menu);
     }
+    EXPECT_EQ("14 104 204", app.TextOf("Menu"));
     EXPECT_FALSE(app.ApplyEnabled());
 }
 
+// After each key Tab moves the focus on, which shows that the key before it was handled.
 TEST_F(ClipboardTest, KeysTypedOnAButtonDoNothing)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
-    std::string menu = app.TextOf("Menu");
     app.ClickRow("Menu");
     PressKey(VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Item(IDC_REFRESH); }));
 
     PutClipboardText("not a color");
-    DWORD sequence = ClipboardSequence();
+    DWORD sequence = GetClipboardSequenceNumber();
     PressWithCtrl('C');
-    LetInputSettle();
-    EXPECT_EQ(sequence, ClipboardSequence()) << "Ctrl+C on a button copied";
+    PressKey(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Item(IDOK); }));
+    EXPECT_EQ(sequence, GetClipboardSequenceNumber()) << "Ctrl+C on a button copied";
 
     const COLORREF color = RGB(1, 2, 3);
     PutClipboardBlock(ColorFormat(), &color, sizeof color);
     PressWithCtrl('V');
-    LetInputSettle();
-    EXPECT_EQ(menu, app.TextOf("Menu")) << "Ctrl+V on a button pasted";
+    PressKey(VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return app.Focus() == app.Item(IDCANCEL); }));
+    EXPECT_EQ("14 104 204", app.TextOf("Menu")) << "Ctrl+V on a button pasted";
     EXPECT_FALSE(app.ApplyEnabled());
 }
 
@@ -138,8 +126,8 @@ TEST_F(ClipboardTest, KeysTypedOnAButtonDoNothing)
 static struct {
     DWORD thread; // the dialog's thread: the test's own clipboard calls pass untouched
     bool refuseOpen, refuseSetData, withholdData;
+    HGLOBAL allocated[8], freed[8]; // every block, each stored before its count grows
     volatile LONG allocations, frees, closes;
-    HGLOBAL volatile lastAllocated, lastFreed;
 } g_clip;
 
 static decltype(&GlobalAlloc) g_realGlobalAlloc;
@@ -161,7 +149,8 @@ static HGLOBAL WINAPI FakeGlobalAlloc(UINT flags, SIZE_T cb)
         return block;
     EXPECT_EQ((UINT)GMEM_FIXED, flags);
     EXPECT_EQ(4u, cb);
-    g_clip.lastAllocated = block;
+    if (g_clip.allocations < 8)
+        g_clip.allocated[g_clip.allocations] = block;
     InterlockedIncrement(&g_clip.allocations);
     return block;
 }
@@ -169,7 +158,8 @@ static HGLOBAL WINAPI FakeGlobalAlloc(UINT flags, SIZE_T cb)
 static HGLOBAL WINAPI FakeGlobalFree(HGLOBAL block)
 {
     if (FromDialog()) {
-        g_clip.lastFreed = block;
+        if (g_clip.frees < 8)
+            g_clip.freed[g_clip.frees] = block;
         InterlockedIncrement(&g_clip.frees);
     }
     return g_realGlobalFree(block);
@@ -234,23 +224,20 @@ TEST_F(ClipboardInProcess, BlockTheClipboardDoesNotTakeIsFreed)
     PressWithCtrl('C');
     ASSERT_TRUE(WaitUntil([&] { return g_clip.allocations == 1; }));
     EXPECT_TRUE(WaitUntil([&] { return g_clip.frees == 1; })) << "busy clipboard: block leaked";
-    EXPECT_EQ(g_clip.lastAllocated, g_clip.lastFreed);
+    EXPECT_EQ(g_clip.allocated[0], g_clip.freed[0]);
 
     g_clip.refuseOpen = false;
     g_clip.refuseSetData = true;
     PressWithCtrl('C');
     ASSERT_TRUE(WaitUntil([&] { return g_clip.allocations == 2; }));
     EXPECT_TRUE(WaitUntil([&] { return g_clip.frees == 2; })) << "refused block leaked";
-    EXPECT_EQ(g_clip.lastAllocated, g_clip.lastFreed);
+    EXPECT_EQ(g_clip.allocated[1], g_clip.freed[1]);
     COLORREF color;
     EXPECT_FALSE(ReadClipboardColor(&color));
 
     // Taken by the clipboard: not freed here.
     g_clip.refuseSetData = false;
-    DWORD since = ClipboardSequence();
-    PressWithCtrl('C');
-    ASSERT_TRUE(ReadColorCopiedSince(since, &color));
-    EXPECT_EQ(RGB(1, 2, 3), color);
+    program.ExpectCopied(RGB(1, 2, 3));
     EXPECT_EQ(3, g_clip.allocations);
     EXPECT_EQ(2, g_clip.frees);
 }
@@ -268,11 +255,12 @@ TEST_F(ClipboardInProcess, AnnouncedColorWithNoDataIsDroppedAndTheClipboardClose
     program.ClickRow("Scrollbar");
     PressWithCtrl('V');
     EXPECT_TRUE(WaitUntil([&] { return g_clip.closes > closes; })) << "the clipboard was left open";
-    LetInputSettle();
+    program.ExpectCopied(RGB(4, 5, 6)); // handled after the paste
     EXPECT_EQ("4 5 6", program.TextOf("Scrollbar"));
     EXPECT_FALSE(program.ApplyEnabled());
 
     g_clip.withholdData = false;
+    PutClipboardBlock(ColorFormat(), &color, sizeof color);
     PressWithCtrl('V');
     EXPECT_TRUE(WaitUntil([&] { return program.TextOf("Scrollbar") == "7 8 9"; }));
     EXPECT_TRUE(program.ApplyEnabled());

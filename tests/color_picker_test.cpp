@@ -18,13 +18,7 @@
 
 class ColorPickerTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        scheme_.SetDistinctTexts();
-        scheme_.Delete("Window");
-        scheme_.SetText("Hilight", "300 0 0");
-    }
-
+    void SetUp() override { scheme_.StoreTestScheme(); }
     void OpenPickerOn(const HuesetProcess &app, const char *name)
     {
         DoubleClick(app.RowPoint(app.RowOf(name)));
@@ -46,7 +40,7 @@ TEST_F(ColorPickerTest, OpensFullyOpenOnTheRowsColorAndCancelChangesNothing)
 
     picker.Type("1", "2", "3");
     picker.Press(IDCANCEL);
-    LetInputSettle();
+    app.ExpectCopied(RGB(44, 0, 0)); // handled once the picker's call has returned
     EXPECT_EQ("300 0 0", app.TextOf("Hilight"));
     EXPECT_FALSE(app.ApplyEnabled());
 }
@@ -76,6 +70,12 @@ TEST_F(ColorPickerTest, ConfirmingWritesTheFormattedColorAndEnablesApply)
     EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Menu") == "255 128 7"; }));
     EXPECT_EQ(REG_SZ, scheme_.Type("Menu"));
     EXPECT_NE("255 128 7", scheme_.Text("Menu")) << "nothing is stored before Apply";
+
+    // Cancelled with Apply enabled, the picker leaves it enabled.
+    OpenPickerOn(app, "Menu");
+    Picker(app).PressEscape();
+    app.ExpectCopied(RGB(255, 128, 7));
+    EXPECT_TRUE(app.ApplyEnabled());
 }
 
 TEST_F(ColorPickerTest, CustomColorsStartWhiteAndAreOfferedAgainForAnotherRow)
@@ -102,20 +102,18 @@ TEST_F(ColorPickerTest, CustomColorsStartWhiteAndAreOfferedAgainForAnotherRow)
     EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Scrollbar") == "1 2 3"; }));
 }
 
-// What the program hands the picker, seen in-process.
+// What the program hands the picker at every call, seen in-process.
 static struct {
-    int calls;
-    CHOOSECOLORA record;
-    COLORREF custom[16];
+    std::vector<CHOOSECOLORA> records;
+    std::vector<std::vector<COLORREF>> custom;
     BOOL confirm;
     COLORREF choice;
 } g_picker;
 
 static BOOL WINAPI FakeChooseColorA(CHOOSECOLORA *cc)
 {
-    g_picker.calls++;
-    g_picker.record = *cc;
-    memcpy(g_picker.custom, cc->lpCustColors, sizeof g_picker.custom);
+    g_picker.records.push_back(*cc);
+    g_picker.custom.emplace_back(cc->lpCustColors, cc->lpCustColors + 16);
     if (g_picker.confirm)
         cc->rgbResult = g_picker.choice;
     return g_picker.confirm;
@@ -194,39 +192,41 @@ TEST(ColorPickerInProcess, IsHandedTheSelectedRowAndKeepsItsSettings)
     registry.SetText("Menu", "255 128 0");
     ImportPatch patch("kernel32.dll", "GetProcAddress", (const void *)FindFakePicker);
     g_realGetProcAddress = patch.Original<decltype(&GetProcAddress)>();
-    g_picker = {};
+    g_picker.records.clear(), g_picker.custom.clear(), g_picker.confirm = FALSE;
     DialogThread program;
     ASSERT_TRUE(program.hwnd());
 
     // No row selected: nothing opens.
     SendDoubleClickNotification(program);
-    EXPECT_EQ(0, g_picker.calls);
+    EXPECT_TRUE(g_picker.records.empty());
 
     program.ClickRow("Menu");
     SendDoubleClickNotification(program);
-    ASSERT_EQ(1, g_picker.calls);
-    EXPECT_EQ(sizeof(CHOOSECOLORA), g_picker.record.lStructSize);
-    EXPECT_EQ(program.hwnd(), g_picker.record.hwndOwner);
-    EXPECT_EQ(RGB(255, 128, 0), g_picker.record.rgbResult);
-    EXPECT_EQ((DWORD)(CC_RGBINIT | CC_FULLOPEN), g_picker.record.Flags);
-    EXPECT_EQ(NULL, g_picker.record.hInstance);
-    EXPECT_EQ(NULL, g_picker.record.lpfnHook);
-    EXPECT_EQ(NULL, g_picker.record.lpTemplateName);
-    EXPECT_EQ(0, g_picker.record.lCustData);
-    for (COLORREF custom : g_picker.custom)
-        EXPECT_EQ(RGB(255, 255, 255), custom);
     EXPECT_EQ("255 128 0", program.TextOf("Menu")) << "cancelled";
     EXPECT_FALSE(program.ApplyEnabled());
 
-    // The same custom colors are handed over again; a confirmed choice lands in the row.
-    COLORREF *custom = g_picker.record.lpCustColors;
+    // A confirmed choice lands in the row.
     g_picker.confirm = TRUE;
     g_picker.choice = RGB(1, 2, 3);
     SendDoubleClickNotification(program);
-    EXPECT_EQ(2, g_picker.calls);
-    EXPECT_EQ(custom, g_picker.record.lpCustColors);
     EXPECT_EQ("1 2 3", program.TextOf("Menu"));
     EXPECT_TRUE(program.ApplyEnabled());
+
+    // Each call is handed the row's color and the same settings, with the same custom colors,
+    // white at first.
+    ASSERT_EQ(2u, g_picker.records.size());
+    for (const CHOOSECOLORA &record : g_picker.records) {
+        EXPECT_EQ(sizeof(CHOOSECOLORA), record.lStructSize);
+        EXPECT_EQ(program.hwnd(), record.hwndOwner);
+        EXPECT_EQ(RGB(255, 128, 0), record.rgbResult);
+        EXPECT_EQ((DWORD)(CC_RGBINIT | CC_FULLOPEN), record.Flags);
+        EXPECT_EQ(NULL, record.hInstance);
+        EXPECT_EQ(NULL, record.lpfnHook);
+        EXPECT_EQ(NULL, record.lpTemplateName);
+        EXPECT_EQ(0, record.lCustData);
+        EXPECT_EQ(g_picker.records[0].lpCustColors, record.lpCustColors);
+    }
+    EXPECT_EQ(std::vector<COLORREF>(16, RGB(255, 255, 255)), g_picker.custom[0]);
 }
 
 TEST(ColorPickerInProcess, WithoutItsDllADoubleClickDoesNoHarm)
@@ -251,6 +251,8 @@ TEST(ColorPickerInProcess, WithoutItsDllADoubleClickDoesNoHarm)
 TEST(ProgramEntry, WithoutTheCommonControlsTheProgramEndsAtOnceWithZero)
 {
     MissingDll missing("comctl32.dll");
-    EXPECT_EQ(0, WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL));
+    DialogThread program(false);
+    EXPECT_EQ(0, program.WaitForExit()) << "the program went on";
+    EXPECT_EQ(NULL, FindWindowA("#32770", "Hueset"));
     MissingDll::ExpectAskedForOnceFromTheSystemFolder();
 }

@@ -55,3 +55,17 @@ std::string ColorsKey::Text(const char *name)
     EXPECT_EQ(ERROR_SUCCESS, rc) << name;
     return rc == ERROR_SUCCESS ? std::string(data) : std::string();
 }
+
+KeptLiveColors::KeptLiveColors()
+{
+    for (int i = 0; i < 31; i++)
+        colors_[i] = GetSysColor(i);
+}
+
+KeptLiveColors::~KeptLiveColors()
+{
+    INT indices[31];
+    for (int i = 0; i < 31; i++)
+        indices[i] = i;
+    SetSysColors(31, indices, colors_);
+}

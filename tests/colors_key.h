@@ -19,3 +19,13 @@ protected:
     HKEY Open(REGSAM access);
     HKEY root_;
 };
+
+// The 31 live colors as they were when made, put back when destroyed.
+class KeptLiveColors {
+public:
+    KeptLiveColors();
+    ~KeptLiveColors();
+
+private:
+    COLORREF colors_[31];
+};

@@ -12,11 +12,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-static HWND OpenMenuWindow()
-{
-    return FindPopupMenu(GetCurrentProcessId());
-}
-
 class ContextMenuTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,95 +21,98 @@ protected:
     }
     void TearDown() override { ClearClipboard(); }
 
-    // Opens the menu with a right click at point and returns whether Copy and Paste are grayed.
-    std::vector<bool> GrayedAfterRightClick(POINT point)
+    // Opens the menu and returns whether Copy and Paste are grayed; closes it with Escape.
+    static std::vector<bool> GrayedAfter(const DialogWindow &program, const std::function<void()> &open)
     {
-        RightClick(point);
-        EXPECT_TRUE(WaitUntil([] { return OpenMenuWindow() != NULL; })) << "no menu";
-        std::vector<bool> grayed = Grayed();
-        PressKey(VK_ESCAPE);
-        EXPECT_TRUE(WaitUntil([] { return OpenMenuWindow() == NULL; }));
+        program.OpenMenu(open);
+        std::vector<bool> grayed = { (GetMenuState(g_hmenuContext, ID_COPY, MF_BYCOMMAND) & MF_GRAYED) != 0,
+                                     (GetMenuState(g_hmenuContext, ID_PASTE, MF_BYCOMMAND) & MF_GRAYED) != 0 };
+        program.ChooseFromMenu(0);
         return grayed;
-    }
-
-    static std::vector<bool> Grayed()
-    {
-        return { (GetMenuState(g_hmenuContext, ID_COPY, MF_BYCOMMAND) & MF_GRAYED) != 0,
-                 (GetMenuState(g_hmenuContext, ID_PASTE, MF_BYCOMMAND) & MF_GRAYED) != 0 };
     }
 
     ScratchRegistry registry_;
 };
 
+// Every pair of a row selected or not and a color on the clipboard or not.
 TEST_F(ContextMenuTest, GraysWhatCannotAct)
 {
     DialogThread program;
     ASSERT_TRUE(program.hwnd());
+    const COLORREF color = RGB(255, 128, 0);
 
     // From the keyboard, with the focus in the list and no row selected.
     SetForegroundWindow(program.hwnd());
     for (int i = 0; i < 6 && program.Focus() != program.list(); i++) {
+        HWND before = program.Focus();
         PressKey(VK_TAB);
-        LetInputSettle();
+        WaitUntil([&] { return program.Focus() != before; });
     }
     ASSERT_EQ(program.list(), program.Focus());
     ASSERT_EQ(-1, program.Selected());
-    PressKey(VK_APPS);
-    ASSERT_TRUE(WaitUntil([] { return OpenMenuWindow() != NULL; })) << "no menu from the keyboard";
-    EXPECT_EQ(std::vector<bool>({ true, true }), Grayed()) << "no row selected";
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([] { return OpenMenuWindow() == NULL; }));
-
-    POINT menuRow = program.RowPoint(program.RowOf("Menu"));
-    EXPECT_EQ(std::vector<bool>({ false, true }), GrayedAfterRightClick(menuRow)) << "no color on the clipboard";
-    EXPECT_EQ(program.RowOf("Menu"), program.Selected());
-
-    const COLORREF color = RGB(255, 128, 0);
+    EXPECT_EQ(std::vector<bool>({ true, true }), GrayedAfter(program, [] { PressKey(VK_APPS); })) << "no row, no color";
     PutClipboardBlock(ColorFormat(), &color, sizeof color);
-    EXPECT_EQ(std::vector<bool>({ false, false }), GrayedAfterRightClick(menuRow));
+    EXPECT_EQ(std::vector<bool>({ true, true }), GrayedAfter(program, [] { PressWithShift(VK_F10); })) << "no row, a color";
+
+    ClearClipboard();
+    POINT menuRow = program.RowPoint(program.RowOf("Menu"));
+    EXPECT_EQ(std::vector<bool>({ false, true }), GrayedAfter(program, [&] { RightClick(menuRow); })) << "a row, no color";
+    EXPECT_EQ(program.RowOf("Menu"), program.Selected());
+    PutClipboardBlock(ColorFormat(), &color, sizeof color);
+    EXPECT_EQ(std::vector<bool>({ false, false }), GrayedAfter(program, [&] { RightClick(menuRow); })) << "a row, a color";
 }
 
 TEST_F(ContextMenuTest, ItemsCopyAndPaste)
 {
     DialogThread program;
     ASSERT_TRUE(program.hwnd());
-    POINT menuRow = program.RowPoint(program.RowOf("Menu"));
+    auto clickItem = [](int n) {
+        RECT item;
+        ASSERT_TRUE(GetMenuItemRect(NULL, g_hmenuContext, n, &item));
+        Click({ (item.left + item.right) / 2, (item.top + item.bottom) / 2 });
+    };
 
-    RightClick(menuRow);
-    ASSERT_TRUE(WaitUntil([] { return OpenMenuWindow() != NULL; }));
-    RECT item;
-    ASSERT_TRUE(GetMenuItemRect(NULL, g_hmenuContext, 0, &item));
-    DWORD since = ClipboardSequence();
-    Click({ (item.left + item.right) / 2, (item.top + item.bottom) / 2 });
-    COLORREF color = 0;
-    EXPECT_TRUE(ReadColorCopiedSince(since, &color));
-    EXPECT_EQ(RGB(1, 2, 3), color);
+    program.OpenMenu([&] { RightClick(program.RowPoint(program.RowOf("Menu"))); });
+    program.ExpectCopied(RGB(1, 2, 3), [&] { clickItem(0); });
     EXPECT_FALSE(program.ApplyEnabled());
 
-    POINT scrollbarRow = program.RowPoint(program.RowOf("Scrollbar"));
-    RightClick(scrollbarRow);
-    ASSERT_TRUE(WaitUntil([] { return OpenMenuWindow() != NULL; }));
-    ASSERT_TRUE(GetMenuItemRect(NULL, g_hmenuContext, 1, &item));
-    Click({ (item.left + item.right) / 2, (item.top + item.bottom) / 2 });
+    program.OpenMenu([&] { RightClick(program.RowPoint(program.RowOf("Scrollbar"))); });
+    clickItem(1);
     EXPECT_TRUE(WaitUntil([&] { return program.TextOf("Scrollbar") == "1 2 3"; }));
     EXPECT_TRUE(program.ApplyEnabled());
 }
 
+// Every menu shown, counted as it is asked for.
+static volatile LONG g_menusShown;
+static decltype(&TrackPopupMenuEx) g_realTrackPopupMenuEx;
+
+static BOOL WINAPI CountTrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, HWND owner, LPTPMPARAMS params)
+{
+    InterlockedIncrement(&g_menusShown);
+    return g_realTrackPopupMenuEx(menu, flags, x, y, owner, params);
+}
+
+// After each right click a left click selects a row: once it is selected, the right click
+// before it has been handled.
 TEST_F(ContextMenuTest, RightClickOutsideTheListShowsNoMenu)
 {
+    ImportPatch patch("user32.dll", "TrackPopupMenuEx", (const void *)CountTrackPopupMenuEx);
+    g_realTrackPopupMenuEx = patch.Original<decltype(&TrackPopupMenuEx)>();
+    g_menusShown = 0;
     DialogThread program;
     ASSERT_TRUE(program.hwnd());
     RECT dialog;
     GetWindowRect(program.hwnd(), &dialog);
-    const POINT elsewhere[] = {
-        CenterOf(program.Item(IDOK)),
-        CenterOf(program.Item(IDC_REFRESH)),
-        { dialog.left + 20, dialog.bottom - 12 }, // the dialog's own background
+    const struct { POINT point; const char *where, *rowAfter; } elsewhere[] = {
+        { CenterOf(program.Item(IDOK)), "OK", "Menu" },
+        { CenterOf(program.Item(IDC_REFRESH)), "Refresh", "Scrollbar" },
+        { { dialog.left + 20, dialog.bottom - 12 }, "the dialog's own background", "Menu" },
     };
-    for (POINT point : elsewhere) {
-        RightClick(point);
-        LetInputSettle();
-        EXPECT_EQ(NULL, OpenMenuWindow()) << point.x << "," << point.y;
+    for (const auto &e : elsewhere) {
+        RightClick(e.point);
+        program.ClickRow(e.rowAfter);
+        EXPECT_EQ(0, g_menusShown) << e.where;
+        EXPECT_EQ(NULL, program.PopupMenu()) << e.where;
     }
 }
 
@@ -140,11 +138,7 @@ TEST_F(ContextMenuTest, ShortcutKeysAlsoReachTheList)
     ASSERT_TRUE(program.hwnd());
 
     program.ClickRow("Menu");
-    DWORD since = ClipboardSequence();
-    PressWithCtrl('C');
-    COLORREF color = 0;
-    EXPECT_TRUE(ReadColorCopiedSince(since, &color));
-    EXPECT_EQ(RGB(1, 2, 3), color);
+    program.ExpectCopied(RGB(1, 2, 3));
     program.ClickRow("Scrollbar");
     PressWithCtrl('V');
     EXPECT_TRUE(WaitUntil([&] { return program.TextOf("Scrollbar") == "1 2 3"; }));

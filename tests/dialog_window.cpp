@@ -1,106 +1,13 @@
 // Reading the dialog and its list from outside its process.
 #include "dialog_window.h"
+#include "platform_colors.h"
 #include "real_input.h"
 #include "resource.h"
+#include "test_clipboard.h"
 #include "test_windows.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <stddef.h>
-
-// A block of memory in the list's process for a message whose lParam points to data.
-class RemoteBlock {
-public:
-    RemoteBlock(DWORD processId, size_t size) : size_(size)
-    {
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-        base_ = (BYTE *)VirtualAllocEx(process_, NULL, size, MEM_COMMIT, PAGE_READWRITE);
-    }
-    ~RemoteBlock()
-    {
-        VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
-        CloseHandle(process_);
-    }
-    BYTE *base() const { return base_; }
-
-    // Sends msg with lParam pointing to a copy of data made here, then copies the block back.
-    LRESULT Send(HWND hwnd, UINT msg, WPARAM wParam, void *data)
-    {
-        WriteProcessMemory(process_, base_, data, size_, NULL);
-        LRESULT result = SendMessageA(hwnd, msg, wParam, (LPARAM)base_);
-        ReadProcessMemory(process_, base_, data, size_, NULL);
-        return result;
-    }
-
-private:
-    HANDLE process_;
-    BYTE *base_;
-    size_t size_;
-};
-
-struct ItemTextRequest {
-    LVITEMA item;
-    char text[64];
-};
-
-static std::string ItemText(DWORD processId, HWND list, int row, int subItem)
-{
-    ItemTextRequest request = {};
-    RemoteBlock remote(processId, sizeof request);
-    request.item.iSubItem = subItem;
-    request.item.cchTextMax = sizeof request.text;
-    request.item.pszText = (char *)remote.base() + offsetof(ItemTextRequest, text);
-    remote.Send(list, LVM_GETITEMTEXTA, row, &request);
-    return request.text;
-}
-
-struct ColumnRequest {
-    LVCOLUMNA column;
-    char text[64];
-};
-
-std::string DialogWindow::ColumnTitle(int column) const
-{
-    ColumnRequest request = {};
-    RemoteBlock remote(processId_, sizeof request);
-    request.column.mask = LVCF_TEXT;
-    request.column.cchTextMax = sizeof request.text;
-    request.column.pszText = (char *)remote.base() + offsetof(ColumnRequest, text);
-    remote.Send(list_, LVM_GETCOLUMNA, column, &request);
-    return request.text;
-}
-
-int DialogWindow::Rows() const
-{
-    return (int)SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0);
-}
-
-std::string DialogWindow::Name(int row) const
-{
-    return ItemText(processId_, list_, row, 0);
-}
-
-std::string DialogWindow::Text(int row) const
-{
-    return ItemText(processId_, list_, row, 1);
-}
-
-struct FindRequest {
-    LVFINDINFOA find;
-    char name[64];
-};
-
-int DialogWindow::RowOf(const char *name) const
-{
-    FindRequest request = {};
-    RemoteBlock remote(processId_, sizeof request);
-    request.find.flags = LVFI_STRING;
-    request.find.psz = (char *)remote.base() + offsetof(FindRequest, name);
-    lstrcpynA(request.name, name, sizeof request.name);
-    int row = (int)remote.Send(list_, LVM_FINDITEMA, (WPARAM)-1, &request);
-    EXPECT_GE(row, 0) << name << " is not listed";
-    return row;
-}
 
 int DialogWindow::Selected() const
 {
@@ -112,8 +19,7 @@ POINT DialogWindow::RowPoint(int row) const
     SendMessageA(list_, LVM_ENSUREVISIBLE, row, FALSE);
     RECT rect = {};
     rect.left = LVIR_LABEL;
-    RemoteBlock remote(processId_, sizeof rect);
-    remote.Send(list_, LVM_GETITEMRECT, row, &rect);
+    Send(LVM_GETITEMRECT, row, &rect, sizeof rect);
     POINT point = { rect.left + 10, (rect.top + rect.bottom) / 2 };
     ClientToScreen(list_, &point);
     return point;
@@ -144,6 +50,36 @@ bool DialogWindow::CopyRowOnto(const char *from, const char *to) const
     ClickRow(to);
     PressWithCtrl('V');
     return WaitUntil([&] { return ApplyEnabled(); }, patience_);
+}
+
+void DialogWindow::ExpectCopied(COLORREF expected, const std::function<void()> &copy) const
+{
+    DWORD since = GetClipboardSequenceNumber();
+    copy ? copy() : PressWithCtrl('C');
+    COLORREF copied = 0;
+    EXPECT_TRUE(ReadColorCopiedSince(since, &copied, patience_)) << "nothing was copied";
+    EXPECT_EQ(expected, copied);
+}
+
+void DialogWindow::PasteOnRow(const char *name) const
+{
+    SelectRowWithKeys(RowOfColor(name));
+    PressWithCtrl('V');
+    EXPECT_TRUE(WaitUntil([&] { return ApplyEnabled(); }, patience_)) << "the paste did not enable Apply";
+}
+
+void DialogWindow::OpenMenu(const std::function<void()> &open) const
+{
+    open();
+    ASSERT_TRUE(WaitUntil([&] { return PopupMenu() != NULL; }, patience_)) << "no menu";
+}
+
+void DialogWindow::ChooseFromMenu(int item) const
+{
+    for (int i = 0; i < item; i++)
+        PressKey(VK_DOWN);
+    PressKey(item ? VK_RETURN : VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return PopupMenu() == NULL; }, patience_)) << "the menu stayed open";
 }
 
 void DialogWindow::SelectRowWithKeys(int row) const

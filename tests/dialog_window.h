@@ -4,29 +4,30 @@
 // it also serves for a process run under emulation, whose memory Wine cannot reach.
 #pragma once
 
-#include <windows.h>
-#include <string>
+#include "list_reader.h"
 
-class DialogWindow {
+#include <functional>
+
+class DialogWindow : public ListReader {
 public:
     HWND hwnd() const { return hwnd_; }
-    HWND list() const { return list_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
-    int Rows() const;
-    std::string Name(int row) const;
-    std::string Text(int row) const;
-    int RowOf(const char *name) const;
-    std::string TextOf(const char *name) const { return Text(RowOf(name)); }
     int Selected() const;
-    std::string ColumnTitle(int column) const;
-
     POINT RowPoint(int row) const; // a screen point inside the row, scrolled into view
     POINT SelectionPoint() const;  // a point of the selected row's background, past its text
     void ClickRow(const char *name) const; // selects the row with a real click
     void SelectRowWithKeys(int row) const; // selects the row with Home and the down arrow
     // Copies one row's color onto another with the list's keys; whether Apply became enabled.
     bool CopyRowOnto(const char *from, const char *to) const;
+    // Runs a copy (Ctrl+C unless given) and expects the clipboard to receive the color.
+    void ExpectCopied(COLORREF expected, const std::function<void()> &copy = nullptr) const;
+    // Selects the named row with the keys and pastes with Ctrl+V; expects Apply enabled.
+    void PasteOnRow(const char *name) const;
+    // Opens the context menu (open right-clicks or presses a key) and expects it shown.
+    void OpenMenu(const std::function<void()> &open) const;
+    // Leaves the open menu with the keys, as a keyboard user does: item 1 Copy, 2 Paste, 0 none.
+    void ChooseFromMenu(int item) const;
     bool ApplyEnabled() const;
     HWND Focus() const;            // the keyboard focus in the dialog's thread
     HWND OwnedDialog() const;      // a dialog box the Hueset dialog owns, such as the picker
@@ -42,7 +43,5 @@ protected:
     bool Find(DWORD processId, int timeoutMs);
 
     HWND hwnd_ = NULL;
-    HWND list_ = NULL;
-    DWORD processId_ = 0;
     int patience_ = 5000; // how long the dialog may take to answer input, in milliseconds
 };

@@ -25,21 +25,14 @@ static COLORREF ScreenPixel(POINT point)
     return pixel;
 }
 
-// A scheme stored with REG_EXPAND_SZ values, so that a value the program writes (as REG_SZ)
-// can be told from one it left alone; "Window" missing, "Hilight" out of range.
+// The tests' scheme stored with REG_EXPAND_SZ values, so that a value the program writes (as
+// REG_SZ) can be told from one it left alone.
 class MainDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        StoreScheme();
+        scheme_.StoreTestScheme(REG_EXPAND_SZ);
         liveBefore_ = LiveColors();
-    }
-
-    void StoreScheme()
-    {
-        scheme_.SetDistinctTexts(REG_EXPAND_SZ);
-        scheme_.Delete("Window");
-        scheme_.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
     }
 
     // Every value with text was written back as REG_SZ, or none was.
@@ -130,28 +123,33 @@ TEST_F(MainDialogTest, EnterActsAsOk)
     ExpectWritten(true);
 }
 
-TEST_F(MainDialogTest, CancelEscapeAndTheCloseBoxWriteNothing)
+TEST_F(MainDialogTest, CancelEscapeAndTheCloseBoxWriteNothingWithOrWithoutAnEdit)
 {
-    const char *ways[] = { "Cancel", "Escape", "close box" };
-    for (const char *way : ways) {
-        HuesetProcess app;
-        ASSERT_TRUE(app.Started());
-        app.ClickRow("Menu");
-        if (!strcmp(way, "Cancel")) {
-            ClickWindow(app.Item(IDCANCEL));
-        } else if (!strcmp(way, "Escape")) {
-            PressKey(VK_ESCAPE);
-        } else {
-            RECT frame;
-            GetWindowRect(app.hwnd(), &frame);
-            POINT closeBox = { frame.right - GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CXSIZE) / 2,
-                               frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2 };
-            ASSERT_EQ(HTCLOSE, SendMessageA(app.hwnd(), WM_NCHITTEST, 0, MAKELPARAM(closeBox.x, closeBox.y)));
-            Click(closeBox);
+    for (const char *way : { "Cancel", "Escape", "close box" }) {
+        for (bool edited : { false, true }) {
+            SCOPED_TRACE(std::string(way) + (edited ? " after an edit" : " without an edit"));
+            HuesetProcess app;
+            ASSERT_TRUE(app.Started());
+            if (edited)
+                ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window"));
+            else
+                app.ClickRow("Menu");
+            if (!strcmp(way, "Cancel")) {
+                ClickWindow(app.Item(IDCANCEL));
+            } else if (!strcmp(way, "Escape")) {
+                PressKey(VK_ESCAPE);
+            } else {
+                RECT frame;
+                GetWindowRect(app.hwnd(), &frame);
+                POINT closeBox = { frame.right - GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CXSIZE) / 2,
+                                   frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2 };
+                ASSERT_EQ(HTCLOSE, SendMessageA(app.hwnd(), WM_NCHITTEST, 0, MAKELPARAM(closeBox.x, closeBox.y)));
+                Click(closeBox);
+            }
+            EXPECT_EQ(0u, app.WaitForExit());
+            ExpectWritten(false);
+            ExpectApplied(false);
         }
-        EXPECT_EQ(0u, app.WaitForExit()) << way;
-        ExpectWritten(false);
-        ExpectApplied(false);
     }
 }
 
@@ -188,9 +186,15 @@ TEST_F(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)
 {
     HuesetProcess app;
     ASSERT_TRUE(app.Started());
+    // With Apply disabled, Refresh leaves it disabled.
+    scheme_.SetText("Menu", "7 8 9");
+    ClickWindow(app.Item(IDC_REFRESH));
+    ASSERT_TRUE(WaitUntil([&] { return app.TextOf("Menu") == "7 8 9"; }));
+    EXPECT_FALSE(app.ApplyEnabled()) << "Refresh enabled Apply";
+    scheme_.StoreTestScheme(REG_EXPAND_SZ);
+
     ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window")) << "the edit did not enable Apply";
     EXPECT_EQ("20 110 210", app.TextOf("Window"));
-
     ClickWindow(app.Item(IDC_REFRESH));
     ASSERT_TRUE(WaitUntil([&] { return app.TextOf("Window").empty(); }));
     EXPECT_EQ(31, app.Rows());
@@ -224,7 +228,7 @@ TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
 
     // Once the key can be written again (Wine's new processes take unset colors from it, so the
     // live colors are compared with it back), nothing was applied, and OK saves and closes.
-    StoreScheme();
+    scheme_.StoreTestScheme(REG_EXPAND_SZ);
     ExpectWritten(false);
     ExpectApplied(false);
     ClickWindow(app.Item(IDOK));
@@ -233,9 +237,12 @@ TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
     EXPECT_EQ((DWORD)REG_SZ, scheme_.Type("Menu"));
 }
 
-// The stand-ins for in-process failures.
+// The stand-ins for in-process failures; each failure they give is counted.
+static volatile LONG g_refusals;
+
 static UINT WINAPI RefuseClipboardFormat(LPCSTR)
 {
+    InterlockedIncrement(&g_refusals);
     return 0;
 }
 
@@ -243,27 +250,32 @@ static decltype(&RegOpenKeyExA) g_realRegOpenKeyExA;
 
 static LONG WINAPI RefuseWriteAccess(HKEY hkey, LPCSTR sub, DWORD options, REGSAM sam, PHKEY result)
 {
-    if (sam & KEY_SET_VALUE)
-        return ERROR_ACCESS_DENIED;
-    return g_realRegOpenKeyExA(hkey, sub, options, sam, result);
+    if (!(sam & KEY_SET_VALUE))
+        return g_realRegOpenKeyExA(hkey, sub, options, sam, result);
+    InterlockedIncrement(&g_refusals);
+    return ERROR_ACCESS_DENIED;
 }
 
 TEST(MainDialogInProcess, UnregistrableClipboardFormatEndsBeforeShowingAndReturnsZero)
 {
     ScratchRegistry registry;
     ImportPatch patch("user32.dll", "RegisterClipboardFormatA", (const void *)RefuseClipboardFormat);
+    g_refusals = 0;
     DialogThread program(false);
     EXPECT_EQ(0, program.WaitForExit());
+    EXPECT_EQ(1, g_refusals);
     EXPECT_EQ(NULL, FindWindowA("#32770", "Hueset"));
 }
 
 static LONG WINAPI RefuseWrite(HKEY, LPCSTR, DWORD, DWORD, const BYTE *, DWORD)
 {
+    InterlockedIncrement(&g_refusals);
     return ERROR_ACCESS_DENIED;
 }
 
 static LPVOID WINAPI NoMemory(HANDLE, DWORD, SIZE_T)
 {
+    InterlockedIncrement(&g_refusals);
     return NULL;
 }
 
@@ -285,8 +297,10 @@ TEST(MainDialogInProcess, InjectedSaveFailuresSaySoAndKeepTheEditsAndTheDialog)
             ImportPatch patch(failure.dll, failure.name, failure.standIn);
             if (failure.standIn == (const void *)RefuseWriteAccess)
                 g_realRegOpenKeyExA = patch.Original<decltype(&RegOpenKeyExA)>();
+            g_refusals = 0;
             ClickWindow(program.Item(IDC_APPLY));
             program.ExpectSaveFailureMessage();
+            EXPECT_GT(g_refusals, 0) << "the save never met the failure";
             ClickWindow(program.Item(IDOK));
             program.ExpectSaveFailureMessage();
             EXPECT_EQ(-1, program.WaitForExit(300)) << "OK closed the dialog although nothing was saved";

@@ -98,8 +98,3 @@ bool WaitUntil(const std::function<bool()> &done, int timeoutMs)
             return true;
     return done();
 }
-
-void LetInputSettle()
-{
-    Sleep(400);
-}

@@ -15,5 +15,3 @@ void PressWithShift(WORD vk);
 
 // Polls until done() holds or timeoutMs passes; returns done()'s last answer.
 bool WaitUntil(const std::function<bool()> &done, int timeoutMs = 5000);
-// Gives input a moment to be handled where the expected outcome is that nothing changes.
-void LetInputSettle();

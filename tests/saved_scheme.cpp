@@ -7,8 +7,6 @@
 
 SavedScheme::SavedScheme()
 {
-    for (int i = 0; i < 31; i++)
-        live_[i] = GetSysColor(i);
     HKEY hkey = Open(KEY_READ);
     char name[256];
     BYTE data[1024];
@@ -27,17 +25,16 @@ SavedScheme::~SavedScheme()
         Delete(c.name);
     for (const Value &v : values_)
         Set(v.name.c_str(), v.type, v.data.data(), (DWORD)v.data.size());
-    INT indices[31];
-    for (int i = 0; i < 31; i++)
-        indices[i] = i;
-    SetSysColors(31, indices, live_);
 }
 
-void SavedScheme::SetDistinctTexts(DWORD type)
+void SavedScheme::StoreTestScheme(DWORD type)
 {
     char text[TEXT_BUFFER_SIZE];
     for (const PlatformColor &c : PlatformColors) {
         FormatColorText(DistinctColor(c.index), text);
+        if (!strcmp(c.name, "Hilight"))
+            lstrcpyA(text, "300 0 0");
         Set(c.name, type, text, lstrlenA(text) + 1);
     }
+    Delete("Window");
 }

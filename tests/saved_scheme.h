@@ -13,11 +13,12 @@ public:
     SavedScheme(const SavedScheme &) = delete;
     SavedScheme &operator=(const SavedScheme &) = delete;
 
-    // Stores text under every color's name, each its DistinctColor.
-    void SetDistinctTexts(DWORD type = REG_SZ);
+    // Stores the tests' scheme: under every color's name the text of its DistinctColor, but for
+    // "Window", missing, and "Hilight", "300 0 0" (out of range: red 44).
+    void StoreTestScheme(DWORD type = REG_SZ);
 
 private:
     struct Value { std::string name; DWORD type; std::vector<BYTE> data; };
     std::vector<Value> values_;
-    COLORREF live_[31];
+    KeptLiveColors live_;
 };

@@ -16,5 +16,5 @@ public:
 
 private:
     std::string path_;
-    COLORREF live_[31];
+    KeptLiveColors live_;
 };

@@ -76,8 +76,7 @@ protected:
             overrides += std::string(dll) + (dll == PLANTED[std::size(PLANTED) - 1] ? "=n,b" : ",");
         ASSERT_TRUE(CopyFileA(HUESET_SHIPPED_EXE, exe_.c_str(), FALSE));
         SetEnvironmentVariableA("WINEDLLOVERRIDES", overrides.c_str());
-        scheme_.SetDistinctTexts(REG_EXPAND_SZ); // what the program writes comes back as REG_SZ
-        scheme_.Set("Hilight", REG_EXPAND_SZ, "300 0 0", 8);
+        scheme_.StoreTestScheme(REG_EXPAND_SZ); // what the program writes comes back as REG_SZ
         ClearClipboard();
     }
     void TearDown() override
@@ -94,39 +93,6 @@ protected:
             }
             RemoveDirectoryA(folder.c_str());
         }
-    }
-
-    // Runs a clipboard command with keys or the context menu, and waits until the clipboard
-    // holds expected (a copy) or Apply is enabled (a paste).
-    static void ExpectCopied(const std::function<void()> &copy, COLORREF expected, int patience)
-    {
-        DWORD since = ClipboardSequence();
-        copy();
-        COLORREF copied = 0;
-        EXPECT_TRUE(ReadColorCopiedSince(since, &copied, patience)) << "nothing was copied";
-        EXPECT_EQ(expected, copied);
-    }
-
-    // Opens the context menu, at point or (point NULL) with Shift+F10, and picks item n with the
-    // keys, the way a keyboard user does: 1 Copy, 2 Paste.
-    static void ChooseFromMenu(const DialogWindow &app, const POINT *point, int n)
-    {
-        if (point)
-            RightClick(*point);
-        else
-            PressWithShift(VK_F10);
-        ASSERT_TRUE(WaitUntil([&] { return app.PopupMenu() != NULL; }, app.patience())) << "no menu";
-        for (int i = 0; i < n; i++)
-            PressKey(VK_DOWN);
-        PressKey(VK_RETURN);
-        EXPECT_TRUE(WaitUntil([&] { return app.PopupMenu() == NULL; }, app.patience()));
-    }
-
-    static void PasteOnRow(const DialogWindow &app, const char *name)
-    {
-        app.SelectRowWithKeys(RowOfColor(name));
-        PressWithCtrl('V');
-        EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }, app.patience())) << "the paste did not enable Apply";
     }
 
     SavedScheme scheme_;
@@ -175,19 +141,23 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
         picker.Press(IDOK);
     }
     EXPECT_TRUE(WaitUntil([&] { return app.ApplyEnabled(); }, PATIENCE_MS)) << "a confirmed color did not enable Apply";
-    ExpectCopied([] { PressWithCtrl('C'); }, picked, PATIENCE_MS);
+    app.ExpectCopied(picked);
 
     // Copy and paste with the keys: "300 0 0" travels as red 44.
     app.SelectRowWithKeys(RowOfColor("Hilight"));
-    ExpectCopied([] { PressWithCtrl('C'); }, RGB(44, 0, 0), PATIENCE_MS);
-    PasteOnRow(app, "Window");
+    app.ExpectCopied(RGB(44, 0, 0));
+    app.PasteOnRow("Window");
 
     // The context menu: Copy by a right-click on the first row, Paste by Shift+F10.
     app.SelectRowWithKeys(0);
     POINT top = app.TopRowPoint();
-    ExpectCopied([&] { ChooseFromMenu(app, &top, 1); }, picked, PATIENCE_MS);
+    app.ExpectCopied(picked, [&] {
+        app.OpenMenu([&] { RightClick(top); });
+        app.ChooseFromMenu(1);
+    });
     app.SelectRowWithKeys(RowOfColor("Scrollbar"));
-    ChooseFromMenu(app, nullptr, 2);
+    app.OpenMenu([] { PressWithShift(VK_F10); });
+    app.ChooseFromMenu(2);
 
     // A color copied in another running copy, the 64-bit build, pasted here.
     {
@@ -195,12 +165,12 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
         ASSERT_TRUE(other.Started());
         SetWindowPos(other.hwnd(), NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         other.ClickRow("InfoText");
-        ExpectCopied([] { PressWithCtrl('C'); }, DistinctColor(IndexOfColor("InfoText")), 5000);
+        other.ExpectCopied(DistinctColor(IndexOfColor("InfoText")));
         ClickWindow(other.Item(IDCANCEL));
         EXPECT_EQ(0u, other.WaitForExit());
     }
     ClickWindow(app.list());
-    PasteOnRow(app, "InfoWindow");
+    app.PasteOnRow("InfoWindow");
 
     // Apply writes every row as it stands and applies them all.
     ClickWindow(app.Item(IDC_APPLY));
@@ -223,22 +193,21 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
 
     // Refresh drops an edit and brings back what is stored, also a text changed meanwhile; Apply
     // stays enabled.
-    PasteOnRow(app, "Menu");
+    app.PasteOnRow("Menu");
     scheme_.SetText("Menu", "7 8 9");
     ClickWindow(app.Item(IDC_REFRESH));
-    LetInputSettle();
-    EXPECT_TRUE(app.ApplyEnabled());
     app.SelectRowWithKeys(RowOfColor("Menu"));
-    ExpectCopied([] { PressWithCtrl('C'); }, RGB(7, 8, 9), PATIENCE_MS);
+    app.ExpectCopied(RGB(7, 8, 9));
+    EXPECT_TRUE(app.ApplyEnabled());
 
     // A save that cannot open the key (gone) says so and keeps the edit; OK then waits until
     // the key can be written again.
-    PasteOnRow(app, "GrayText");
+    app.PasteOnRow("GrayText");
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteTreeA(HKEY_CURRENT_USER, "Control Panel\\Colors"));
     ClickWindow(app.Item(IDOK));
     app.ExpectSaveFailureMessage();
     EXPECT_EQ((DWORD)STILL_ACTIVE, app.WaitForExit(0)) << "OK closed the dialog although nothing was saved";
-    scheme_.SetDistinctTexts(REG_EXPAND_SZ);
+    scheme_.StoreTestScheme(REG_EXPAND_SZ);
 
     // OK writes, applies and ends the program with 0.
     ClickWindow(app.Item(IDOK));
@@ -250,7 +219,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     for (const char *way : { "Cancel", "Escape" }) {
         HuesetProcess again(exe_.c_str(), PATIENCE_MS, current_.c_str());
         ASSERT_TRUE(again.Started());
-        PasteOnRow(again, "ButtonText");
+        again.PasteOnRow("ButtonText");
         if (!strcmp(way, "Cancel"))
             ClickWindow(again.Item(IDCANCEL));
         else

@@ -63,8 +63,3 @@ bool ReadColorCopiedSince(DWORD since, COLORREF *color, int timeoutMs)
 {
     return WaitUntil([&] { return GetClipboardSequenceNumber() != since; }, timeoutMs) && ReadClipboardColor(color);
 }
-
-DWORD ClipboardSequence()
-{
-    return GetClipboardSequenceNumber();
-}

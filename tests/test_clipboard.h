@@ -12,4 +12,3 @@ bool ReadClipboardColor(COLORREF *color);            // false when no color bloc
 // color there. Waiting never opens the clipboard, so the program's own OpenClipboard cannot
 // find it busy meanwhile.
 bool ReadColorCopiedSince(DWORD since, COLORREF *color, int timeoutMs = 5000);
-DWORD ClipboardSequence();

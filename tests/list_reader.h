@@ -1,0 +1,31 @@
+// A list control's rows read as any program reads them: through a block of memory in the list's
+// process, so that one reader serves for a list of this process and for another process's.
+#pragma once
+
+#include <windows.h>
+#include <string>
+#include <vector>
+
+class ListReader {
+public:
+    HWND list() const { return list_; }
+    int Rows() const;
+    std::string Name(int row) const;
+    std::string Text(int row) const;
+    std::vector<std::string> Names() const; // every row's name, in row order
+    int RowOf(const char *name) const;      // a failure when the name is not listed
+    std::string TextOf(const char *name) const { return Text(RowOf(name)); }
+    std::string ColumnTitle(int column) const;
+
+protected:
+    // Sends msg with lParam pointing to a copy of data (size bytes) in the list's process and
+    // copies it back. With text, a pointer field of data, that field points to the copy's last
+    // 64 bytes, the buffer for a text.
+    LRESULT Send(UINT msg, WPARAM wParam, void *data, size_t size, char **text = nullptr) const;
+
+    HWND list_ = NULL;
+    DWORD processId_ = 0;
+
+private:
+    std::string ItemText(int row, int column) const;
+};
