@@ -4,6 +4,7 @@
 #include "dialog_thread.h"
 #include "hueset_process.h"
 #include "import_patch.h"
+#include "save_stand_ins.h"
 #include "live_colors.h"
 #include "platform_colors.h"
 #include "real_input.h"
@@ -237,72 +238,46 @@ TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
     EXPECT_EQ((DWORD)REG_SZ, scheme_.Type("Menu"));
 }
 
-// The stand-ins for in-process failures; each failure they give is counted.
-static volatile LONG g_refusals;
+// The clipboard format refused, and counted.
+static volatile LONG g_formatsRefused;
 
 static UINT WINAPI RefuseClipboardFormat(LPCSTR)
 {
-    InterlockedIncrement(&g_refusals);
+    InterlockedIncrement(&g_formatsRefused);
     return 0;
-}
-
-static decltype(&RegOpenKeyExA) g_realRegOpenKeyExA;
-
-static LONG WINAPI RefuseWriteAccess(HKEY hkey, LPCSTR sub, DWORD options, REGSAM sam, PHKEY result)
-{
-    if (!(sam & KEY_SET_VALUE))
-        return g_realRegOpenKeyExA(hkey, sub, options, sam, result);
-    InterlockedIncrement(&g_refusals);
-    return ERROR_ACCESS_DENIED;
 }
 
 TEST(MainDialogInProcess, UnregistrableClipboardFormatEndsBeforeShowingAndReturnsZero)
 {
     ScratchRegistry registry;
     ImportPatch patch("user32.dll", "RegisterClipboardFormatA", (const void *)RefuseClipboardFormat);
-    g_refusals = 0;
+    g_formatsRefused = 0;
     DialogThread program(false);
     EXPECT_EQ(0, program.WaitForExit());
-    EXPECT_EQ(1, g_refusals);
+    EXPECT_EQ(1, g_formatsRefused);
     EXPECT_EQ(NULL, FindWindowA("#32770", "Hueset"));
-}
-
-static LONG WINAPI RefuseWrite(HKEY, LPCSTR, DWORD, DWORD, const BYTE *, DWORD)
-{
-    InterlockedIncrement(&g_refusals);
-    return ERROR_ACCESS_DENIED;
-}
-
-static LPVOID WINAPI NoMemory(HANDLE, DWORD, SIZE_T)
-{
-    InterlockedIncrement(&g_refusals);
-    return NULL;
 }
 
 TEST(MainDialogInProcess, InjectedSaveFailuresSaySoAndKeepTheEditsAndTheDialog)
 {
-    static const struct { const char *dll, *name; const void *standIn; } failures[] = {
-        { "advapi32.dll", "RegOpenKeyExA", (const void *)RefuseWriteAccess },
-        { "advapi32.dll", "RegSetValueExA", (const void *)RefuseWrite },
-        { "kernel32.dll", "HeapAlloc", (const void *)NoMemory },
-    };
-    for (const auto &failure : failures) {
-        SCOPED_TRACE(failure.name);
+    for (const char *failure : { "write access refused", "a value refused", "no memory" }) {
+        SCOPED_TRACE(failure);
         ScratchRegistry registry;
         registry.SetText("ActiveBorder", "1 2 3");
         DialogThread program;
         ASSERT_TRUE(program.hwnd());
         ASSERT_TRUE(program.CopyRowOnto("ActiveBorder", "Window"));
         {
-            ImportPatch patch(failure.dll, failure.name, failure.standIn);
-            if (failure.standIn == (const void *)RefuseWriteAccess)
-                g_realRegOpenKeyExA = patch.Original<decltype(&RegOpenKeyExA)>();
-            g_refusals = 0;
-            ClickWindow(program.Item(IDC_APPLY));
-            program.ExpectSaveFailureMessage();
-            EXPECT_GT(g_refusals, 0) << "the save never met the failure";
-            ClickWindow(program.Item(IDOK));
-            program.ExpectSaveFailureMessage();
+            SaveStandIns standIns;
+            g_seen.denyWriteAccess = !strcmp(failure, "write access refused");
+            g_seen.refuseValue = strcmp(failure, "a value refused") ? "" : "ActiveBorder";
+            g_seen.failAllocation = !strcmp(failure, "no memory");
+            for (int button : { IDC_APPLY, IDOK }) {
+                standIns.Arm();
+                ClickWindow(program.Item(button));
+                program.ExpectSaveFailureMessage();
+                EXPECT_EQ(1, g_seen.refusals) << "the save did not meet the failure once";
+            }
             EXPECT_EQ(-1, program.WaitForExit(300)) << "OK closed the dialog although nothing was saved";
         }
         EXPECT_FALSE(registry.Exists("Window"));

@@ -1,112 +1,23 @@
-// Saving and applying the scheme, with the registry, the heap and SetSysColors watched
-// through the test program's import table.
+// Saving and applying the scheme, with the registry, the heap and SetSysColors watched.
 #include "color_list_window.h"
 #include "color_text.h"
-#include "import_patch.h"
+#include "save_stand_ins.h"
 #include "platform_colors.h"
 #include "scheme.h"
 #include "scratch_registry.h"
 
 #include <gtest/gtest.h>
-#include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-// What the stand-ins saw, and how they are told to fail.
-static struct {
-    bool armed;                // record and fail only inside SaveColors
-    bool denyWriteAccess;      // RegOpenKeyExA refuses KEY_SET_VALUE
-    std::string refuseValue;   // RegSetValueExA refuses this name
-    int failAllocation;        // HeapAlloc's call number (1-based) that yields no memory
-    bool realSetSysColors;     // pass SetSysColors on to the platform
-
-    int opens, closes, allocations;
-    std::set<void *> liveBlocks;
-    std::vector<std::string> written;
-    std::vector<std::vector<INT>> appliedElements;
-    std::vector<std::vector<COLORREF>> appliedValues;
-} g_seen;
-
-static decltype(&RegOpenKeyExA) g_realRegOpenKeyExA;
-static decltype(&RegSetValueExA) g_realRegSetValueExA;
-static decltype(&RegCloseKey) g_realRegCloseKey;
-static decltype(&HeapAlloc) g_realHeapAlloc;
-static decltype(&HeapFree) g_realHeapFree;
-static decltype(&SetSysColors) g_realSetSysColors;
-
-static LONG WINAPI FakeRegOpenKeyExA(HKEY hkey, LPCSTR sub, DWORD options, REGSAM sam, PHKEY result)
-{
-    if (g_seen.armed && g_seen.denyWriteAccess && (sam & KEY_SET_VALUE))
-        return ERROR_ACCESS_DENIED;
-    LONG rc = g_realRegOpenKeyExA(hkey, sub, options, sam, result);
-    g_seen.opens += g_seen.armed && rc == ERROR_SUCCESS;
-    return rc;
-}
-
-static LONG WINAPI FakeRegSetValueExA(HKEY hkey, LPCSTR name, DWORD reserved, DWORD type, const BYTE *data, DWORD cb)
-{
-    if (!g_seen.armed)
-        return g_realRegSetValueExA(hkey, name, reserved, type, data, cb);
-    if (g_seen.refuseValue == name)
-        return ERROR_ACCESS_DENIED;
-    g_seen.written.push_back(name);
-    return g_realRegSetValueExA(hkey, name, reserved, type, data, cb);
-}
-
-static LONG WINAPI FakeRegCloseKey(HKEY hkey)
-{
-    g_seen.closes += g_seen.armed;
-    return g_realRegCloseKey(hkey);
-}
-
-static LPVOID WINAPI FakeHeapAlloc(HANDLE heap, DWORD flags, SIZE_T cb)
-{
-    if (!g_seen.armed)
-        return g_realHeapAlloc(heap, flags, cb);
-    if (++g_seen.allocations == g_seen.failAllocation)
-        return NULL;
-    void *block = g_realHeapAlloc(heap, flags, cb);
-    g_seen.liveBlocks.insert(block);
-    return block;
-}
-
-static BOOL WINAPI FakeHeapFree(HANDLE heap, DWORD flags, LPVOID block)
-{
-    g_seen.liveBlocks.erase(block);
-    return g_realHeapFree(heap, flags, block);
-}
-
-static BOOL WINAPI FakeSetSysColors(int n, const INT *elements, const COLORREF *values)
-{
-    g_seen.appliedElements.emplace_back(elements, elements + n);
-    g_seen.appliedValues.emplace_back(values, values + n);
-    return g_seen.realSetSysColors ? g_realSetSysColors(n, elements, values) : TRUE;
-}
-
 class SaveColorsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        g_seen = {};
-        g_realRegOpenKeyExA = openKey_.Original<decltype(&RegOpenKeyExA)>();
-        g_realRegSetValueExA = setValue_.Original<decltype(&RegSetValueExA)>();
-        g_realRegCloseKey = closeKey_.Original<decltype(&RegCloseKey)>();
-        g_realHeapAlloc = heapAlloc_.Original<decltype(&HeapAlloc)>();
-        g_realHeapFree = heapFree_.Original<decltype(&HeapFree)>();
-        g_realSetSysColors = setSysColors_.Original<decltype(&SetSysColors)>();
-    }
-
     void Load() { LoadColors(list_.hwnd()); }
 
     // Runs SaveColors with the stand-ins recording, from a clean record.
     int Save()
     {
-        g_seen.opens = g_seen.closes = g_seen.allocations = 0;
-        g_seen.written.clear();
-        g_seen.appliedElements.clear();
-        g_seen.appliedValues.clear();
-        g_seen.armed = true;
+        standIns_.Arm();
         int result = SaveColors(list_.hwnd());
         g_seen.armed = false;
         return result;
@@ -123,12 +34,7 @@ protected:
 
     ScratchRegistry registry_;
     ColorListWindow list_;
-    ImportPatch openKey_{ "advapi32.dll", "RegOpenKeyExA", (const void *)FakeRegOpenKeyExA };
-    ImportPatch setValue_{ "advapi32.dll", "RegSetValueExA", (const void *)FakeRegSetValueExA };
-    ImportPatch closeKey_{ "advapi32.dll", "RegCloseKey", (const void *)FakeRegCloseKey };
-    ImportPatch heapAlloc_{ "kernel32.dll", "HeapAlloc", (const void *)FakeHeapAlloc };
-    ImportPatch heapFree_{ "kernel32.dll", "HeapFree", (const void *)FakeHeapFree };
-    ImportPatch setSysColors_{ "user32.dll", "SetSysColors", (const void *)FakeSetSysColors };
+    SaveStandIns standIns_;
 };
 
 TEST_F(SaveColorsTest, WritesEveryTextVerbatimAndAppliesAllRowsOnce)

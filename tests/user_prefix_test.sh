@@ -14,6 +14,14 @@ WINESERVER=$(command -v wineserver64 || echo /usr/lib/wine/wineserver64)
 face='ＭＳ Ｐゴシック'
 failures=0
 fail() { echo "user_prefix_test: $*" >&2; failures=$((failures + 1)); }
+# Polls a command every 0.2 s, at most N times: wait_for N COMMAND...
+wait_for() {
+    local n=$1
+    shift
+    for _ in $(seq "$n"); do "$@" && return 0; sleep 0.2; done
+    return 1
+}
+dialog_shown() { xdotool search --name '^Hueset$' >/dev/null 2>&1; }
 
 # The user's prefix: a copy of the tests' own prefix (hard links: Wine replaces its registry files
 # rather than writing into them), stripped of what the project puts in a prefix of its own.
@@ -34,7 +42,9 @@ reg=$work/user.reg
 printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     '[-HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' "\"$face\"=\"UsersOwnFont\"" '' \
-    '[HKEY_CURRENT_USER\Software\Hueset user prefix test]' '"Mine"="keep"' '' | iconv -f UTF-8 -t UTF-16 >"$reg"
+    '[HKEY_CURRENT_USER\Software\Hueset user prefix test]' '"Mine"="keep"' '' \
+    '[HKEY_CURRENT_USER\Control Panel\Colors]' '"Menu"=hex(2):31,00,20,00,32,00,20,00,33,00,00,00' '' |
+    iconv -f UTF-8 -t UTF-16 >"$reg"
 "$WINE64" regedit /s "$reg" </dev/null >/dev/null 2>&1
 "$WINE64" notepad </dev/null >/dev/null 2>&1 &
 program=$!
@@ -43,8 +53,13 @@ registry() {
     rm -f "$work/out.reg"
     "$WINE64" regedit /e "$work/out.reg" "$1" </dev/null >/dev/null 2>&1 && iconv -f UTF-16 -t UTF-8 "$work/out.reg" 2>/dev/null
 }
+# The user's scheme, "Menu" stored as REG_EXPAND_SZ: anything Hueset writes, even the same text,
+# comes back as REG_SZ.
+colors=$(registry 'HKEY_CURRENT_USER\Control Panel\Colors')
+grep -q '^"Menu"=hex(2):' <<<"$colors" || fail "the user's scheme could not be stored"
 
-# Everything of the user's is as it was, and nothing of the project's has come in.
+# Everything of the user's is as it was (what Hueset writes included), and nothing of the
+# project's has come in.
 expect_untouched() {
     local when=$1
     [ "$(cat "$user/drive_c/marker.txt" 2>/dev/null)" = "the user's own file" ] || fail "$when: the user's file is gone or changed"
@@ -55,14 +70,12 @@ expect_untouched() {
     ! registry 'HKEY_CURRENT_USER\Software\Wine\X11 Driver' | grep -q Decorated || fail "$when: a window-manager setting was written"
     [ ! -e "$user/drive_c/windows/Fonts/marlett.ttf" ] || fail "$when: a font was copied in"
     [ ! -e "$user/.hueset-ready" ] || fail "$when: the project's stamp was put in"
+    [ "$(registry 'HKEY_CURRENT_USER\Control Panel\Colors')" = "$colors" ] || fail "$when: the user's colors were written"
     kill -0 "$program" 2>/dev/null || fail "$when: the user's program was ended"
 }
 
 # Waits for the user's program to be up, so that the runs join its wineserver.
-for _ in $(seq 300); do
-    xdotool search --name 'Notepad' >/dev/null 2>&1 && break
-    sleep 0.2
-done
+wait_for 300 xdotool search --name 'Notepad' >/dev/null 2>&1 || true
 kill -0 "$program" 2>/dev/null || fail "the user's program did not start"
 
 cd "$src"
@@ -78,26 +91,14 @@ set -m
 tools/run.sh >"$work/interrupted.out" 2>&1 &
 run=$!
 set +m
-for _ in $(seq 300); do
-    xdotool search --name '^Hueset$' >/dev/null 2>&1 && break
-    sleep 0.2
-done
-xdotool search --name '^Hueset$' >/dev/null 2>&1 || fail "the interrupted run showed no dialog"
+wait_for 300 dialog_shown || fail "the interrupted run showed no dialog"
 kill -INT -- "-$run"
-for _ in $(seq 150); do
-    kill -0 "$run" 2>/dev/null || break
-    sleep 0.2
-done
-if kill -0 "$run" 2>/dev/null; then
+if ! wait_for 150 eval '! kill -0 "$run" 2>/dev/null'; then
     fail "the interrupted run did not end"
     kill -KILL -- "-$run" 2>/dev/null || true
 fi
 wait "$run" || true
-for _ in $(seq 50); do
-    xdotool search --name '^Hueset$' >/dev/null 2>&1 || break
-    sleep 0.2
-done
-! xdotool search --name '^Hueset$' >/dev/null 2>&1 || fail "the interrupted run left Hueset open"
+wait_for 50 eval '! dialog_shown' || fail "the interrupted run left Hueset open"
 expect_untouched "after an interrupted run"
 
 # The user's wineserver started without a display, by a program of theirs that needs none: the
@@ -115,4 +116,4 @@ fi
 expect_untouched "after a run beside a server without a display"
 
 [ "$failures" -eq 0 ] || exit 1
-echo "user_prefix_test: the user's file, value, font replacement and program are as they were after all three runs"
+echo "user_prefix_test: the user's file, values, font replacement, colors and program are as they were after all three runs"
