@@ -192,12 +192,6 @@ protected:
     void SetUp() override
     {
         g_clip = {};
-        g_realGlobalAlloc = alloc_.Original<decltype(&GlobalAlloc)>();
-        g_realGlobalFree = free_.Original<decltype(&GlobalFree)>();
-        g_realOpenClipboard = open_.Original<decltype(&OpenClipboard)>();
-        g_realSetClipboardData = set_.Original<decltype(&SetClipboardData)>();
-        g_realGetClipboardData = get_.Original<decltype(&GetClipboardData)>();
-        g_realCloseClipboard = close_.Original<decltype(&CloseClipboard)>();
         registry_.SetText("Menu", "1 2 3");
         registry_.SetText("Scrollbar", "4 5 6");
         ClearClipboard();
@@ -205,12 +199,12 @@ protected:
     void TearDown() override { ClearClipboard(); }
 
     ScratchRegistry registry_;
-    ImportPatch alloc_{ "kernel32.dll", "GlobalAlloc", (const void *)FakeGlobalAlloc };
-    ImportPatch free_{ "kernel32.dll", "GlobalFree", (const void *)FakeGlobalFree };
-    ImportPatch open_{ "user32.dll", "OpenClipboard", (const void *)FakeOpenClipboard };
-    ImportPatch set_{ "user32.dll", "SetClipboardData", (const void *)FakeSetClipboardData };
-    ImportPatch get_{ "user32.dll", "GetClipboardData", (const void *)FakeGetClipboardData };
-    ImportPatch close_{ "user32.dll", "CloseClipboard", (const void *)FakeCloseClipboard };
+    ImportPatch alloc_{ "kernel32.dll", "GlobalAlloc", (const void *)FakeGlobalAlloc, &g_realGlobalAlloc };
+    ImportPatch free_{ "kernel32.dll", "GlobalFree", (const void *)FakeGlobalFree, &g_realGlobalFree };
+    ImportPatch open_{ "user32.dll", "OpenClipboard", (const void *)FakeOpenClipboard, &g_realOpenClipboard };
+    ImportPatch set_{ "user32.dll", "SetClipboardData", (const void *)FakeSetClipboardData, &g_realSetClipboardData };
+    ImportPatch get_{ "user32.dll", "GetClipboardData", (const void *)FakeGetClipboardData, &g_realGetClipboardData };
+    ImportPatch close_{ "user32.dll", "CloseClipboard", (const void *)FakeCloseClipboard, &g_realCloseClipboard };
 };
 
 TEST_F(ClipboardInProcess, BlockTheClipboardDoesNotTakeIsFreed)

@@ -155,11 +155,10 @@ static HMODULE WINAPI MissingDllNotLoadable(LPCSTR name, HANDLE, DWORD flags)
 // Makes dll missing for as long as it lives.
 struct MissingDll {
     explicit MissingDll(const char *dll) : ready_(Prepare(dll)) {}
-    // Before the patches, which look for this program's module through GetModuleHandleA.
+    // Before the patches: the second looks for this program's module through the first.
     static bool Prepare(const char *dll)
     {
         g_missingDll = dll;
-        g_realGetModuleHandleA = GetModuleHandleA;
         g_loadsRequested.clear();
         return true;
     }
@@ -176,7 +175,7 @@ struct MissingDll {
         EXPECT_EQ((DWORD)LOAD_WITH_ALTERED_SEARCH_PATH, g_loadsRequested[0].second);
     }
     bool ready_;
-    ImportPatch notLoaded_{ "kernel32.dll", "GetModuleHandleA", (const void *)MissingDllNotLoaded };
+    ImportPatch notLoaded_{ "kernel32.dll", "GetModuleHandleA", (const void *)MissingDllNotLoaded, &g_realGetModuleHandleA };
     ImportPatch notLoadable_{ "kernel32.dll", "LoadLibraryExA", (const void *)MissingDllNotLoadable };
 };
 
@@ -190,8 +189,7 @@ TEST(ColorPickerInProcess, IsHandedTheSelectedRowAndKeepsItsSettings)
 {
     ScratchRegistry registry;
     registry.SetText("Menu", "255 128 0");
-    ImportPatch patch("kernel32.dll", "GetProcAddress", (const void *)FindFakePicker);
-    g_realGetProcAddress = patch.Original<decltype(&GetProcAddress)>();
+    ImportPatch patch("kernel32.dll", "GetProcAddress", (const void *)FindFakePicker, &g_realGetProcAddress);
     g_picker.records.clear(), g_picker.custom.clear(), g_picker.confirm = FALSE;
     DialogThread program;
     ASSERT_TRUE(program.hwnd());

@@ -96,8 +96,7 @@ static BOOL WINAPI CountTrackPopupMenuEx(HMENU menu, UINT flags, int x, int y, H
 // before it has been handled.
 TEST_F(ContextMenuTest, RightClickOutsideTheListShowsNoMenu)
 {
-    ImportPatch patch("user32.dll", "TrackPopupMenuEx", (const void *)CountTrackPopupMenuEx);
-    g_realTrackPopupMenuEx = patch.Original<decltype(&TrackPopupMenuEx)>();
+    ImportPatch patch("user32.dll", "TrackPopupMenuEx", (const void *)CountTrackPopupMenuEx, &g_realTrackPopupMenuEx);
     g_menusShown = 0;
     DialogThread program;
     ASSERT_TRUE(program.hwnd());
@@ -131,8 +130,7 @@ static LRESULT WINAPI RecordCallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, W
 
 TEST_F(ContextMenuTest, ShortcutKeysAlsoReachTheList)
 {
-    ImportPatch patch("user32.dll", "CallWindowProcA", (const void *)RecordCallWindowProcA);
-    g_realCallWindowProcA = patch.Original<decltype(&CallWindowProcA)>();
+    ImportPatch patch("user32.dll", "CallWindowProcA", (const void *)RecordCallWindowProcA, &g_realCallWindowProcA);
     g_ctrlCPassedOn = g_ctrlVPassedOn = 0;
     DialogThread program;
     ASSERT_TRUE(program.hwnd());

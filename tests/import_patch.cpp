@@ -12,7 +12,7 @@ static void WriteSlot(void **slot, void *value)
     VirtualProtect(slot, sizeof *slot, old, &old);
 }
 
-ImportPatch::ImportPatch(const char *dll, const char *name, const void *replacement)
+ImportPatch::ImportPatch(const char *dll, const char *name, const void *replacement, void *original)
 {
     BYTE *base = (BYTE *)GetModuleHandleA(NULL);
     IMAGE_NT_HEADERS *nt = (IMAGE_NT_HEADERS *)(base + ((IMAGE_DOS_HEADER *)base)->e_lfanew);
@@ -37,6 +37,8 @@ ImportPatch::ImportPatch(const char *dll, const char *name, const void *replacem
         }
     }
     EXPECT_GT(count_, 0) << "the test program does not import " << dll << "!" << name;
+    if (original)
+        *(void **)original = original_;
 }
 
 ImportPatch::~ImportPatch()

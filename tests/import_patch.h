@@ -6,14 +6,13 @@
 
 class ImportPatch {
 public:
-    // Redirects dll!name to replacement until the object is destroyed.
-    ImportPatch(const char *dll, const char *name, const void *replacement);
+    // Redirects dll!name to replacement until the object is destroyed; original, the address of
+    // a function pointer, if given, receives the function as it was, for stand-ins that pass
+    // calls on.
+    ImportPatch(const char *dll, const char *name, const void *replacement, void *original = nullptr);
     ~ImportPatch();
     ImportPatch(const ImportPatch &) = delete;
     ImportPatch &operator=(const ImportPatch &) = delete;
-
-    // The function as it was before the patch, for stand-ins that pass calls on.
-    template <class F> F Original() const { return (F)original_; }
 
 private:
     static const int MAX_SLOTS = 4;

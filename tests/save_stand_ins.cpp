@@ -66,20 +66,14 @@ static BOOL WINAPI FakeSetSysColors(int n, const INT *elements, const COLORREF *
 }
 
 SaveStandIns::SaveStandIns()
-    : openKey_("advapi32.dll", "RegOpenKeyExA", (const void *)FakeRegOpenKeyExA),
-      setValue_("advapi32.dll", "RegSetValueExA", (const void *)FakeRegSetValueExA),
-      closeKey_("advapi32.dll", "RegCloseKey", (const void *)FakeRegCloseKey),
-      heapAlloc_("kernel32.dll", "HeapAlloc", (const void *)FakeHeapAlloc),
-      heapFree_("kernel32.dll", "HeapFree", (const void *)FakeHeapFree),
-      setSysColors_("user32.dll", "SetSysColors", (const void *)FakeSetSysColors)
+    : openKey_("advapi32.dll", "RegOpenKeyExA", (const void *)FakeRegOpenKeyExA, &g_realRegOpenKeyExA),
+      setValue_("advapi32.dll", "RegSetValueExA", (const void *)FakeRegSetValueExA, &g_realRegSetValueExA),
+      closeKey_("advapi32.dll", "RegCloseKey", (const void *)FakeRegCloseKey, &g_realRegCloseKey),
+      heapAlloc_("kernel32.dll", "HeapAlloc", (const void *)FakeHeapAlloc, &g_realHeapAlloc),
+      heapFree_("kernel32.dll", "HeapFree", (const void *)FakeHeapFree, &g_realHeapFree),
+      setSysColors_("user32.dll", "SetSysColors", (const void *)FakeSetSysColors, &g_realSetSysColors)
 {
     g_seen = {};
-    g_realRegOpenKeyExA = openKey_.Original<decltype(&RegOpenKeyExA)>();
-    g_realRegSetValueExA = setValue_.Original<decltype(&RegSetValueExA)>();
-    g_realRegCloseKey = closeKey_.Original<decltype(&RegCloseKey)>();
-    g_realHeapAlloc = heapAlloc_.Original<decltype(&HeapAlloc)>();
-    g_realHeapFree = heapFree_.Original<decltype(&HeapFree)>();
-    g_realSetSysColors = setSysColors_.Original<decltype(&SetSysColors)>();
 }
 
 void SaveStandIns::Arm()
