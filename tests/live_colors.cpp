@@ -12,7 +12,7 @@ std::vector<COLORREF> LiveColors()
     std::string output;
     if (RunProgram("\"" + BesideThisProgram("print_syscolors.exe") + "\"", &output) != 0) {
         ADD_FAILURE() << "print_syscolors.exe failed";
-        return {};
+        return std::vector<COLORREF>(31, CLR_INVALID);
     }
     // Only lines of six hexadecimal digits: Wine may write its own messages to the same pipe.
     std::vector<COLORREF> colors;
@@ -22,6 +22,7 @@ std::vector<COLORREF> LiveColors()
         if (line.size() == 6 && line.find_first_not_of("0123456789abcdef") == std::string::npos)
             colors.push_back(strtoul(line.c_str(), NULL, 16));
     }
-    EXPECT_EQ(31u, colors.size());
+    EXPECT_EQ(31u, colors.size()) << output;
+    colors.resize(31, CLR_INVALID);
     return colors;
 }

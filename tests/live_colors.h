@@ -4,4 +4,5 @@
 #include <windows.h>
 #include <vector>
 
-std::vector<COLORREF> LiveColors(); // indexed by color index; empty when the helper failed
+// Indexed by color index; after a failure (reported), 31 times CLR_INVALID.
+std::vector<COLORREF> LiveColors();

@@ -183,7 +183,6 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     for (const PlatformColor &c : PlatformColors)
         EXPECT_EQ((DWORD)REG_SZ, scheme_.Type(c.name)) << c.name << " was not listed or not written";
     std::vector<COLORREF> live = LiveColors();
-    ASSERT_EQ(31u, live.size());
     EXPECT_EQ(picked, live[IndexOfColor("ActiveBorder")]);
     EXPECT_EQ(picked, live[IndexOfColor("Scrollbar")]);
     EXPECT_EQ(RGB(44, 0, 0), live[IndexOfColor("Window")]);
