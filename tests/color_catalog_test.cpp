@@ -4,7 +4,6 @@
 #include "platform_colors.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
 TEST(ColorCatalog, HoldsThePlatformsNamesIndicesAndVersionsInInsertionOrder)
 {

@@ -3,7 +3,6 @@
 #include "dialog_thread.h"
 #include "hueset_process.h"
 #include "import_patch.h"
-#include "main_dialog.h"
 #include "picker_window.h"
 #include "real_input.h"
 #include "resource.h"
@@ -73,7 +72,7 @@ TEST_F(ColorPickerTest, ConfirmingWritesTheFormattedColorAndEnablesApply)
 
     // Cancelled with Apply enabled, the picker leaves it enabled.
     OpenPickerOn(app, "Menu");
-    Picker(app).PressEscape();
+    Picker(app).Press(PICKER_ESCAPE);
     app.ExpectCopied(RGB(255, 128, 7));
     EXPECT_TRUE(app.ApplyEnabled());
 }

@@ -18,21 +18,11 @@ void ColorsKey::Set(const char *name, DWORD type, const void *data, DWORD cb)
     RegCloseKey(hkey);
 }
 
-void ColorsKey::SetText(const char *name, const char *text)
-{
-    Set(name, REG_SZ, text, lstrlenA(text) + 1);
-}
-
 void ColorsKey::Delete(const char *name)
 {
     HKEY hkey = Open(KEY_SET_VALUE);
     RegDeleteValueA(hkey, name);
     RegCloseKey(hkey);
-}
-
-bool ColorsKey::Exists(const char *name)
-{
-    return Type(name) != REG_NONE;
 }
 
 DWORD ColorsKey::Type(const char *name)

@@ -9,9 +9,10 @@ public:
     explicit ColorsKey(HKEY root = HKEY_CURRENT_USER) : root_(root) {}
 
     void Set(const char *name, DWORD type, const void *data, DWORD cb);
-    void SetText(const char *name, const char *text); // REG_SZ with its terminating zero
+    // REG_SZ with its terminating zero.
+    void SetText(const char *name, const char *text) { Set(name, REG_SZ, text, lstrlenA(text) + 1); }
     void Delete(const char *name);
-    bool Exists(const char *name);
+    bool Exists(const char *name) { return Type(name) != REG_NONE; }
     DWORD Type(const char *name);        // REG_NONE when missing
     std::string Text(const char *name);  // the stored bytes up to the first zero
 

@@ -7,7 +7,6 @@
 #include "resource.h"
 #include "scratch_registry.h"
 #include "test_clipboard.h"
-#include "test_windows.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -29,9 +29,3 @@ DialogThread::~DialogThread()
     WaitForSingleObject(thread_, 10000);
     CloseHandle(thread_);
 }
-
-int DialogThread::WaitForExit(int timeoutMs)
-{
-    WaitForSingleObject(thread_, timeoutMs);
-    return result_;
-}

@@ -13,7 +13,7 @@ public:
     DialogThread &operator=(const DialogThread &) = delete;
 
     // Waits for WinMain to return; its result, or -1 if it has not returned.
-    int WaitForExit(int timeoutMs = 10000);
+    int WaitForExit(int timeoutMs = 10000) { return WaitForSingleObject(thread_, timeoutMs) ? -1 : result_; }
 
 private:
     static DWORD WINAPI Run(void *self);

@@ -7,12 +7,8 @@
 #include "test_windows.h"
 
 #include <commctrl.h>
+#include <algorithm>
 #include <gtest/gtest.h>
-
-int DialogWindow::Selected() const
-{
-    return (int)SendMessageA(list_, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
-}
 
 POINT DialogWindow::RowPoint(int row) const
 {
@@ -63,7 +59,7 @@ void DialogWindow::ExpectCopied(COLORREF expected, const std::function<void()> &
 
 void DialogWindow::PasteOnRow(const char *name) const
 {
-    SelectRowWithKeys(RowOfColor(name));
+    SelectRowWithKeys(name);
     PressWithCtrl('V');
     EXPECT_TRUE(WaitUntil([&] { return ApplyEnabled(); }, patience_)) << "the paste did not enable Apply";
 }
@@ -82,8 +78,10 @@ void DialogWindow::ChooseFromMenu(int item) const
     EXPECT_TRUE(WaitUntil([&] { return PopupMenu() == NULL; }, patience_)) << "the menu stayed open";
 }
 
-void DialogWindow::SelectRowWithKeys(int row) const
+void DialogWindow::SelectRowWithKeys(const char *name) const
 {
+    std::vector<std::string> names = ListedNames();
+    int row = (int)(std::find(names.begin(), names.end(), name) - names.begin());
     if (Selected() < 0) {
         ClickWindow(list_);
         ASSERT_TRUE(WaitUntil([&] { return Selected() >= 0; }, patience_)) << "a click selected no row";
@@ -111,11 +109,6 @@ HWND DialogWindow::OwnedDialog() const
         GetClassNameA(hwnd, cls, sizeof cls);
         return GetWindow(hwnd, GW_OWNER) == hwnd_ && !lstrcmpA(cls, "#32770");
     });
-}
-
-HWND DialogWindow::PopupMenu() const
-{
-    return FindPopupMenu(processId_);
 }
 
 // Just below the list's header, half a small icon down: inside the first row in view, whatever
@@ -157,9 +150,4 @@ bool DialogWindow::Find(DWORD processId, int timeoutMs)
     }, timeoutMs);
     list_ = GetDlgItem(hwnd_, IDC_LIST);
     return found;
-}
-
-bool DialogWindow::ApplyEnabled() const
-{
-    return IsWindowEnabled(Item(IDC_APPLY)) != FALSE;
 }

@@ -5,7 +5,10 @@
 #pragma once
 
 #include "list_reader.h"
+#include "resource.h"
+#include "test_windows.h"
 
+#include <commctrl.h>
 #include <functional>
 
 class DialogWindow : public ListReader {
@@ -13,11 +16,12 @@ public:
     HWND hwnd() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
-    int Selected() const;
+    int Selected() const { return (int)SendMessageA(list_, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
     POINT RowPoint(int row) const; // a screen point inside the row, scrolled into view
     POINT SelectionPoint() const;  // a point of the selected row's background, past its text
     void ClickRow(const char *name) const; // selects the row with a real click
-    void SelectRowWithKeys(int row) const; // selects the row with Home and the down arrow
+    // Selects the named row with Home and the down arrow, in the list of every color.
+    void SelectRowWithKeys(const char *name) const;
     // Copies one row's color onto another with the list's keys; whether Apply became enabled.
     bool CopyRowOnto(const char *from, const char *to) const;
     // Runs a copy (Ctrl+C unless given) and expects the clipboard to receive the color.
@@ -28,10 +32,10 @@ public:
     void OpenMenu(const std::function<void()> &open) const;
     // Leaves the open menu with the keys, as a keyboard user does: item 1 Copy, 2 Paste, 0 none.
     void ChooseFromMenu(int item) const;
-    bool ApplyEnabled() const;
+    bool ApplyEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
     HWND Focus() const;            // the keyboard focus in the dialog's thread
     HWND OwnedDialog() const;      // a dialog box the Hueset dialog owns, such as the picker
-    HWND PopupMenu() const;        // a popup menu the Hueset dialog's process shows
+    HWND PopupMenu() const { return FindPopupMenu(processId_); } // one the dialog's process shows
     POINT TopRowPoint() const;     // a point in the topmost row in view, found without list memory
     int patience() const { return patience_; }
     // Expects the message of a failed save: one box with the dialog's caption; dismisses it with

@@ -38,16 +38,6 @@ std::string ListReader::ItemText(int row, int column) const
     return request.text;
 }
 
-std::string ListReader::Name(int row) const
-{
-    return ItemText(row, 0);
-}
-
-std::string ListReader::Text(int row) const
-{
-    return ItemText(row, 1);
-}
-
 std::vector<std::string> ListReader::Names() const
 {
     std::vector<std::string> names;

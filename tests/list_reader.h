@@ -10,8 +10,8 @@ class ListReader {
 public:
     HWND list() const { return list_; }
     int Rows() const;
-    std::string Name(int row) const;
-    std::string Text(int row) const;
+    std::string Name(int row) const { return ItemText(row, 0); }
+    std::string Text(int row) const { return ItemText(row, 1); }
     std::vector<std::string> Names() const; // every row's name, in row order
     int RowOf(const char *name) const;      // a failure when the name is not listed
     std::string TextOf(const char *name) const { return Text(RowOf(name)); }

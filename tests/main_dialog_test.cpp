@@ -1,21 +1,18 @@
 // The program and its dialog, driven with real input as a person would: the buttons, the keys
 // the dialog manager gives them, and what reaches the registry and the live colors.
-#include "color_text.h"
 #include "dialog_thread.h"
 #include "hueset_process.h"
 #include "import_patch.h"
-#include "save_stand_ins.h"
 #include "live_colors.h"
 #include "platform_colors.h"
 #include "real_input.h"
 #include "resource.h"
+#include "save_stand_ins.h"
 #include "saved_scheme.h"
 #include "scratch_registry.h"
-#include "test_windows.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <algorithm>
 #include <vector>
 
 static COLORREF ScreenPixel(POINT point)

@@ -46,20 +46,9 @@ void Picker::ClickCustom(int n) const
     Click({ area.left + (n % 8) * dx + dx / 3, area.top + (n / 8) * dy + dy / 3 });
 }
 
-void Picker::ExpectClosed() const
-{
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(hwnd_); }, patience_)) << "the picker stayed open";
-}
-
 void Picker::Press(int id) const
 {
-    ClickWindow(GetDlgItem(hwnd_, id));
-    if (id == IDOK || id == IDCANCEL)
-        ExpectClosed();
-}
-
-void Picker::PressEscape() const
-{
-    PressKey(VK_ESCAPE);
-    ExpectClosed();
+    id == PICKER_ESCAPE ? PressKey(VK_ESCAPE) : ClickWindow(GetDlgItem(hwnd_, id));
+    bool closes = id == IDOK || id == IDCANCEL || id == PICKER_ESCAPE;
+    EXPECT_TRUE(!closes || WaitUntil([&] { return !IsWindow(hwnd_); }, patience_)) << "the picker stayed open";
 }

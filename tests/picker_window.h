@@ -6,8 +6,8 @@
 
 #include <string>
 
-// The color dialog's controls.
-enum { PICKER_RED = 706, PICKER_GREEN = 707, PICKER_BLUE = 708, PICKER_GRAPH = 710,
+// The color dialog's controls, and Escape, which Press takes as if it were one.
+enum { PICKER_ESCAPE = 0, PICKER_RED = 706, PICKER_GREEN = 707, PICKER_BLUE = 708, PICKER_GRAPH = 710,
        PICKER_ADD_CUSTOM = 712, PICKER_DEFINE_CUSTOM = 719, PICKER_CUSTOM_COLORS = 721 };
 
 class Picker {
@@ -21,13 +21,11 @@ public:
     void Type(const char *red, const char *green, const char *blue) const;
     // Clicks custom color n of 16: two rows of eight, filled column by column.
     void ClickCustom(int n) const;
-    // Clicks a button; for OK and Cancel, waits for the dialog to close.
+    // Clicks a button or presses Escape; for OK, Cancel and Escape, waits for the dialog to close.
     void Press(int id) const;
-    void PressEscape() const; // and waits for the dialog to close
 
 private:
     std::string Field(int id) const;
-    void ExpectClosed() const;
     HWND hwnd_ = NULL;
     int patience_;
 };

@@ -39,9 +39,3 @@ std::vector<std::string> ListedNames(int version)
     std::sort(names.begin(), names.end());
     return names;
 }
-
-int RowOfColor(const char *name)
-{
-    std::vector<std::string> names = ListedNames();
-    return (int)(std::find(names.begin(), names.end(), name) - names.begin());
-}

@@ -19,7 +19,5 @@ extern const PlatformColor PlatformColors[31];
 int IndexOfColor(const char *name);
 // The names of the colors that a version has, in the order the list shows them.
 std::vector<std::string> ListedNames(int version = 50001);
-// A color's row in the list of every color.
-int RowOfColor(const char *name);
 // The color that the tests' schemes store for each index: never grey, no two alike.
 inline COLORREF DistinctColor(int index) { return RGB(10 + index, 100 + index, 200 + index); }

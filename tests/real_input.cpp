@@ -63,32 +63,17 @@ void DoubleClick(POINT screen)
     g_lastClick = GetTickCount();
 }
 
-void ClickWindow(HWND hwnd)
-{
-    Click(CenterOf(hwnd));
-}
-
 void PressKey(WORD vk)
 {
     SendKey(vk, 0);
     SendKey(vk, KEYEVENTF_KEYUP);
 }
 
-static void PressWith(WORD modifier, WORD vk)
+void PressWith(WORD modifier, WORD vk)
 {
     SendKey(modifier, 0);
     PressKey(vk);
     SendKey(modifier, KEYEVENTF_KEYUP);
-}
-
-void PressWithCtrl(WORD vk)
-{
-    PressWith(VK_CONTROL, vk);
-}
-
-void PressWithShift(WORD vk)
-{
-    PressWith(VK_SHIFT, vk);
 }
 
 bool WaitUntil(const std::function<bool()> &done, int timeoutMs)

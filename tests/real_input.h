@@ -8,10 +8,11 @@ POINT CenterOf(HWND hwnd);
 void Click(POINT screen);
 void RightClick(POINT screen);
 void DoubleClick(POINT screen);
-void ClickWindow(HWND hwnd);
+inline void ClickWindow(HWND hwnd) { Click(CenterOf(hwnd)); }
 void PressKey(WORD vk);
-void PressWithCtrl(WORD vk);
-void PressWithShift(WORD vk);
+void PressWith(WORD modifier, WORD vk); // the key pressed while the modifier is held
+inline void PressWithCtrl(WORD vk) { PressWith(VK_CONTROL, vk); }
+inline void PressWithShift(WORD vk) { PressWith(VK_SHIFT, vk); }
 
 // Polls until done() holds or timeoutMs passes; returns done()'s last answer.
 bool WaitUntil(const std::function<bool()> &done, int timeoutMs = 5000);

@@ -1,8 +1,8 @@
 // Saving and applying the scheme, with the registry, the heap and SetSysColors watched.
 #include "color_list_window.h"
 #include "color_text.h"
-#include "save_stand_ins.h"
 #include "platform_colors.h"
+#include "save_stand_ins.h"
 #include "scheme.h"
 #include "scratch_registry.h"
 

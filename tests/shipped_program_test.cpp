@@ -14,8 +14,6 @@
 #include "test_windows.h"
 
 #include <gtest/gtest.h>
-#include <algorithm>
-#include <functional>
 #include <iterator>
 #include <stdlib.h>
 #include <string>
@@ -111,7 +109,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
 
     // The picker, on the first row: cancelled with its button after adding a custom color, then
     // with Escape, then confirmed.
-    app.SelectRowWithKeys(0);
+    app.SelectRowWithKeys("ActiveBorder");
     DoubleClick(app.TopRowPoint());
     {
         Picker picker(app);
@@ -129,7 +127,7 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
         EXPECT_EQ("20 110 210", picker.Rgb()) << "a cancelled choice reached the row";
         picker.ClickCustom(0);
         EXPECT_TRUE(WaitUntil([&] { return picker.Rgb() == "1 2 3"; }, PATIENCE_MS)) << "the custom color was lost";
-        picker.PressEscape();
+        picker.Press(PICKER_ESCAPE);
     }
     EXPECT_FALSE(app.ApplyEnabled()) << "cancelling the picker enabled Apply";
     DoubleClick(app.TopRowPoint());
@@ -144,18 +142,18 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     app.ExpectCopied(picked);
 
     // Copy and paste with the keys: "300 0 0" travels as red 44.
-    app.SelectRowWithKeys(RowOfColor("Hilight"));
+    app.SelectRowWithKeys("Hilight");
     app.ExpectCopied(RGB(44, 0, 0));
     app.PasteOnRow("Window");
 
     // The context menu: Copy by a right-click on the first row, Paste by Shift+F10.
-    app.SelectRowWithKeys(0);
+    app.SelectRowWithKeys("ActiveBorder");
     POINT top = app.TopRowPoint();
     app.ExpectCopied(picked, [&] {
         app.OpenMenu([&] { RightClick(top); });
         app.ChooseFromMenu(1);
     });
-    app.SelectRowWithKeys(RowOfColor("Scrollbar"));
+    app.SelectRowWithKeys("Scrollbar");
     app.OpenMenu([] { PressWithShift(VK_F10); });
     app.ChooseFromMenu(2);
 
@@ -195,7 +193,8 @@ TEST_F(ShippedProgram, EveryPathAUserTakes)
     app.PasteOnRow("Menu");
     scheme_.SetText("Menu", "7 8 9");
     ClickWindow(app.Item(IDC_REFRESH));
-    app.SelectRowWithKeys(RowOfColor("Menu"));
+    EXPECT_TRUE(WaitUntil([&] { return app.Selected() < 0; }, PATIENCE_MS)) << "Refresh kept the selection";
+    app.SelectRowWithKeys("Menu");
     app.ExpectCopied(RGB(7, 8, 9));
     EXPECT_TRUE(app.ApplyEnabled());
 

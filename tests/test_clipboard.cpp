@@ -14,11 +14,6 @@ static bool OpenWithRetry()
     return false;
 }
 
-UINT ColorFormat()
-{
-    return RegisterClipboardFormatA("COLORREF");
-}
-
 void ClearClipboard()
 {
     if (!OpenWithRetry())
@@ -37,11 +32,6 @@ void PutClipboardBlock(UINT format, const void *data, SIZE_T cb)
     EmptyClipboard();
     EXPECT_TRUE(SetClipboardData(format, hmem) != NULL);
     CloseClipboard();
-}
-
-void PutClipboardText(const char *text)
-{
-    PutClipboardBlock(CF_TEXT, text, strlen(text) + 1);
 }
 
 bool ReadClipboardColor(COLORREF *color)

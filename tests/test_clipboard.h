@@ -2,11 +2,12 @@
 #pragma once
 
 #include <windows.h>
+#include <string.h>
 
-UINT ColorFormat();                                  // the format registered as "COLORREF"
+inline UINT ColorFormat() { return RegisterClipboardFormatA("COLORREF"); } // the program's
 void ClearClipboard();
-void PutClipboardText(const char *text);
 void PutClipboardBlock(UINT format, const void *data, SIZE_T cb);
+inline void PutClipboardText(const char *text) { PutClipboardBlock(CF_TEXT, text, strlen(text) + 1); }
 bool ReadClipboardColor(COLORREF *color);            // false when no color block is there
 // Waits until something is put on the clipboard after sequence number since, then reads the
 // color there. Waiting never opens the clipboard, so the program's own OpenClipboard cannot
