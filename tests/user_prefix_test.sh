@@ -23,8 +23,8 @@ wait_for() {
 }
 dialog_shown() { xdotool search --name '^Hueset$' >/dev/null 2>&1; }
 
-# The user's prefix: a copy of the tests' own prefix (hard links: Wine replaces its registry files
-# rather than writing into them), stripped of what the project puts in a prefix of its own.
+# The user's prefix: a copy of the tests' own prefix, stripped of what the project puts in a prefix
+# of its own. Hard links but for the registry files, which Wine writes in place.
 work=$(mktemp -d)
 user=$work/prefix
 program=
@@ -35,6 +35,7 @@ cleanup() {
 }
 trap cleanup EXIT
 cp -al "$WINEPREFIX" "$user"
+for reg in "$user"/*.reg; do cp --remove-destination "$WINEPREFIX/${reg##*/}" "$reg"; done
 rm -f "$user/.hueset-ready" "$user/drive_c/windows/Fonts/marlett.ttf"
 export WINEPREFIX=$user
 echo "the user's own file" >"$user/drive_c/marker.txt"
