@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes tests/api-lists/DLL.txt: the functions of each system DLL that Hueset may import, so
+# Writes tests/api-lists/DLL.txt: the functions of each system DLL that Hueset imports, so
 # that the shipped file runs on Windows 98, ME, NT 4.0 and 2000. A name is listed when the
 # mingw-w64 headers, under the version guards of those systems (_WIN32_WINNT and WINVER 0x0400;
 # _WIN32_IE 0x0200, the common controls of NT 4.0; __MSVCRT_VERSION__ 0x0600, the msvcrt.dll of
@@ -21,7 +21,7 @@ printf '#include <%s>\n' windows.h commctrl.h commdlg.h stdio.h stdlib.h string.
 grep -oE '\b[A-Za-z_][A-Za-z0-9_]*[[:space:]]*\(' "$work/all.i" | sed -E 's/[[:space:]]*\($//' | sort -u >"$work/declared"
 version=$(dpkg-query -W -f='${Version}' mingw-w64-common 2>/dev/null || echo unknown)
 
-for dll in kernel32 user32 advapi32 comctl32 comdlg32 msvcrt; do
+for dll in kernel32 user32 advapi32 msvcrt; do
     "$triple-nm" "/usr/$triple/lib/lib$dll.a" 2>/dev/null | grep -oE ' I __imp__[A-Za-z0-9_]+' |
         sed -E 's/ I __imp__//; s/@[0-9]+$//' | sort -u >"$work/exported"
     {
