@@ -1,5 +1,7 @@
-// A list control's rows read as any program reads them: through a block of memory in the list's
-// process, so that one reader serves for a list of this process and for another process's.
+// A list control's rows read as any program reads them, for a list of this process and for
+// another process's: the requests of another process's list go through a block of its memory.
+// Wine's calls for that memory land a page off in a 32-bit process that an emulator runs, so a
+// reader of such a process uses only what needs no memory there (Rows, and the windows).
 #pragma once
 
 #include <windows.h>
@@ -18,8 +20,8 @@ public:
     std::string ColumnTitle(int column) const;
 
 protected:
-    // Sends msg with lParam pointing to a copy of data (size bytes) in the list's process and
-    // copies it back. With text, a pointer field of data, that field points to the copy's last
+    // Sends msg with lParam pointing to data (size bytes), or to a copy of it in another
+    // process, copied back. With text, a pointer field of data, that field points to the copy's last
     // 64 bytes, the buffer for a text.
     LRESULT Send(UINT msg, WPARAM wParam, void *data, size_t size, char **text = nullptr) const;
 
