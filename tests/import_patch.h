@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+// Reports that the program does not import dll!name, so that nothing was patched: a test fails.
+void MissingImport(const char *dll, const char *name);
+
 class ImportPatch {
 public:
     // Redirects dll!name to replacement until the object is destroyed; original, the address of

@@ -47,10 +47,21 @@ TEST_F(ThirtyTwoBit, SaveFailuresTravelAsExceptionsIn32BitCode)
     EXPECT_NE(std::string::npos, output.find("NoMemoryForEitherArrayAppliesNothing")) << output;
 }
 
+// The shipped start-up and runtime carry a failed save's exception (runtime_check.cpp says how),
+// and end the program at once with a failure code when an exception is not caught.
+TEST_F(ThirtyTwoBit, ShippedRuntimeCarriesSaveFailuresAndEndsOnAnUncaughtException)
+{
+    const std::string check = std::string("\"") + HUESET_RUNTIME_CHECK + "\"";
+    std::string output;
+    EXPECT_EQ(0u, RunProgram(check, &output, PATIENCE_MS)) << "the exit code is the line of the failed check";
+    EXPECT_EQ(3u, RunProgram(check + " uncaught", &output, PATIENCE_MS));
+}
+
 // The DLLs that Hueset loads, or that those load by the ordinary search order, which Windows
-// does not keep as KnownDLLs: a copy of one beside the program or in its current folder would
-// be found first. Wine is told to prefer such a copy, as Windows does.
-static const char *const PLANTED[] = { "comctl32.dll", "comdlg32.dll", "shell32.dll", "shlwapi.dll", "winspool.drv",
+// does not keep as KnownDLLs, and the C runtime's, which Windows 95 lacks: a copy of one beside
+// the program or in its current folder would be found first. Wine is told to prefer such a
+// copy, as Windows does.
+static const char *const PLANTED[] = { "msvcrt.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll", "shlwapi.dll", "winspool.drv",
                                        "compstui.dll", "uxtheme.dll", "imm32.dll", "ole32.dll", "rpcrt4.dll" };
 
 // The shipped program is run as people run it from their downloads folder: a copy there, beside

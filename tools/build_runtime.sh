@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Builds the static runtime that the shipped 32-bit program links (the mingw-w64 C runtime's
-# start-up and libraries, libgcc and the C++ language support library) for the 486, from
-# Debian's own sources of the very versions installed, with the installed cross compilers.
-# Debian's prebuilt runtime holds Pentium Pro instructions (cmov, fcomi), so a program linked
-# with it cannot start on the processors of Windows 95 to XP.
-# Usage: build_runtime.sh [OUT]   (default build/runtime-i486; reused while it is complete).
+# Builds the two GCC libraries that the shipped 32-bit program links besides its own start-up
+# (app/startup.cpp): libgcc with its unwinder, and the C++ language support library, for the
+# 386 and a single thread, from Debian's own source of the very GCC installed (the ordinary
+# package gcc-N-source), with the installed cross compiler. Debian's prebuilt libraries hold
+# Pentium Pro instructions (cmov, fcomi) and, built for threads, the 486's cmpxchg and calls
+# that Windows 95 lacks.
+# Usage: build_runtime.sh [OUT]   (default build/runtime-i386; reused while it is complete).
 # The configure step of the shipped build runs it.
-# Leaves OUT/lib with the runtime and OUT/stamp; fetches through a source list of its own,
+# Leaves OUT/lib with the libraries and OUT/stamp; fetches through a source list of its own,
 # without touching the machine's package configuration.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$(mkdir -p "${1:-$root/build/runtime-i486}" && cd "${1:-$root/build/runtime-i486}" && pwd)
+out=$(mkdir -p "${1:-$root/build/runtime-i386}" && cd "${1:-$root/build/runtime-i386}" && pwd)
 triple=i686-w64-mingw32
-cflags="-O2 -march=i486"
+cflags="-O2 -march=i386"
 
 say() { echo "build_runtime: $*" >&2; }
 fail() { say "$*"; exit 1; }
@@ -22,10 +23,9 @@ fail() { say "$*"; exit 1; }
 installed() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null || fail "$1 is not installed; run tools/setup.sh"; }
 gcc_version=$(installed gcc-mingw-w64-i686-win32 | sed -E 's/\+[0-9.]+(\+b[0-9]+)?$//')
 gcc_source=gcc-${gcc_version%%.*}-source
-crt_version=$(installed mingw-w64-i686-dev)
-key="$gcc_source $gcc_version mingw-w64 $crt_version $(sha256sum <"$0" | cut -c1-16)"
+key="$gcc_source $gcc_version $(sha256sum <"$0" | cut -c1-16)"
 if [ -f "$out/stamp" ] && [ "$(cat "$out/stamp")" = "$key" ]; then
-    say "reusing the 486 runtime in $out"
+    say "reusing the 386 runtime in $out"
     exit 0
 fi
 rm -rf "$out/lib" "$out/stamp" "$out/work"
@@ -44,20 +44,16 @@ site=$(apt-get indextargets --format '$(SITE) $(RELEASE) $(COMPONENT)' 2>/dev/nu
 keyring=/usr/share/keyrings/debian-archive-keyring.gpg
 opts="arch=$(dpkg --print-architecture)"
 [ -f "$keyring" ] && opts="$opts signed-by=$keyring"
-printf 'deb [%s] %s %s main\ndeb-src [%s] %s %s main\n' "$opts" "$site" "$VERSION_CODENAME" \
-    "$opts" "$site" "$VERSION_CODENAME" >"$work/apt/sources.list"
+printf 'deb [%s] %s %s main\n' "$opts" "$site" "$VERSION_CODENAME" >"$work/apt/sources.list"
 apt=(apt-get -qq -o "Dir::Etc::SourceList=$work/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
      -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache" -o "APT::Sandbox::User=$(id -un)")
 
 SECONDS=0
 say "fetching from $site ($VERSION_CODENAME main), through a source list of its own in $work/apt:"
-say "  the source package mingw-w64 $crt_version and the package $gcc_source $gcc_version (GCC's source)"
+say "  the package $gcc_source $gcc_version (GCC's source)"
 "${apt[@]}" update || fail "cannot read the package lists of $site"
-(cd "$work" && "${apt[@]}" source --download-only "mingw-w64=$crt_version" >/dev/null) ||
-    fail "cannot fetch the source package mingw-w64 $crt_version from $site"
 (cd "$work" && "${apt[@]}" download "$gcc_source=$gcc_version") ||
     fail "cannot fetch $gcc_source $gcc_version from $site"
-dpkg-source --no-check -x "$work"/mingw-w64_*.dsc "$src/mingw-w64" >/dev/null
 gcc_tar=$(dpkg-deb -c "$work"/${gcc_source}_*.deb | grep -o '\./usr/src/gcc-[0-9]*/gcc-[^ ]*\.tar\.xz$') ||
     fail "$gcc_source holds no GCC source tarball"
 dpkg-deb --fsys-tarfile "$work"/${gcc_source}_*.deb | tar -xO "$gcc_tar" |
@@ -67,22 +63,25 @@ dpkg-deb --fsys-tarfile "$work"/${gcc_source}_*.deb | tar -xO "$gcc_tar" |
         '*/gcc/mkconfig.sh' '*/config.*' '*/install-sh' '*/mkinstalldirs' '*/ltmain.sh' \
         '*/move-if-change' '*/config-ml.in' '*/libiberty' '*/depcomp' '*/missing' '*/compile' \
         '*/libbacktrace/filetype.awk'
-rm -f "$work"/*.deb "$work"/mingw-w64_*
+rm -f "$work"/*.deb
 say "sources: ${SECONDS}s"
 
-# The import libraries too: the linker orders the imported DLLs by the paths of the archives
-# they come from, so all of them must lie in one folder for the file not to depend on where.
-crt_libs=(mingw32 mingwex msvcrt moldname kernel32 user32 gdi32 winspool shell32 ole32 oleaut32 uuid
-          comdlg32 advapi32 comctl32)
-SECONDS=0
-mkdir -p "$work/crt"
-(cd "$work/crt" && CC=$triple-gcc-win32 CFLAGS="$cflags" "$src/mingw-w64/mingw-w64-crt/configure" \
-    --build=x86_64-linux-gnu --host=$triple --prefix=/usr/$triple --disable-lib64 --enable-lib32 >configure.log 2>&1 &&
-    mkdir -p lib32 && make lib32/crt2.o >make.log 2>&1 &&
-    make -j"$(nproc)" $(printf 'lib32/lib%s.a ' "${crt_libs[@]}") >>make.log 2>&1) ||
-    fail "the C runtime did not build; see $work/crt"
-cp "$work"/crt/lib32/crt2.o $(printf "$work/crt/lib32/lib%s.a " "${crt_libs[@]}") "$out/lib/"
-say "C runtime: ${SECONDS}s"
+# The program has one thread: both libraries are configured, through a compiler that says so
+# when asked, for GCC's single thread model, so that no lock, atomic instruction or thread call
+# of Windows' is left in them.
+mkdir -p "$work/bin"
+for tool in gcc g++; do
+    cat >"$work/bin/$triple-$tool" <<EOF
+#!/bin/sh
+if [ "\$*" = -v ]; then
+    $triple-$tool-win32 -v 2>&1 | sed 's/^Thread model: .*/Thread model: single/'
+    exit
+fi
+exec $triple-$tool-win32 "\$@"
+EOF
+    chmod +x "$work/bin/$triple-$tool"
+done
+export CC=$work/bin/$triple-gcc CXX=$work/bin/$triple-g++
 
 # libgcc and libstdc++ expect a GCC build folder beside them; the installed compiler keeps the
 # generated headers they need in its plugin folder.
@@ -99,9 +98,9 @@ NO_PIE_CFLAGS =
 EOF
 # Configured as Debian's compiler is (shared libgcc enabled), so that the unwinder goes into
 # libgcc_eh.a as the compiler's link line expects; only the static parts are built.
-(cd "$work/$triple/libgcc" && CC=$triple-gcc-win32 CFLAGS="$cflags" "$src/libgcc/configure" \
+(cd "$work/$triple/libgcc" && CFLAGS="$cflags" "$src/libgcc/configure" \
     --build=x86_64-linux-gnu --host=$triple --enable-shared --enable-version-specific-runtime-libs >configure.log 2>&1 &&
-    make -j"$(nproc)" libgcc.a libgcc_eh.a crtbegin.o crtend.o >make.log 2>&1) ||
+    make gthr-default.h >make.log 2>&1 && make -j"$(nproc)" libgcc.a libgcc_eh.a crtbegin.o crtend.o >>make.log 2>&1) ||
     fail "libgcc did not build; see $work/$triple/libgcc"
 cp "$work/$triple"/libgcc/{libgcc.a,libgcc_eh.a,crtbegin.o,crtend.o} "$out/lib/"
 say "libgcc: ${SECONDS}s"
@@ -112,15 +111,15 @@ say "libgcc: ${SECONDS}s"
 # message; none can escape, and the handler would bring the demangler and printf along.
 SECONDS=0
 mkdir -p "$work/$triple/libstdc++-v3"
-(cd "$work/$triple/libstdc++-v3" && CC=$triple-gcc-win32 CXX=$triple-g++-win32 CFLAGS="$cflags" CXXFLAGS="$cflags" \
+(cd "$work/$triple/libstdc++-v3" && CFLAGS="$cflags" CXXFLAGS="$cflags" \
     "$src/libstdc++-v3/configure" --build=x86_64-linux-gnu --host=$triple --disable-shared --disable-multilib \
     --disable-libstdcxx-verbose --disable-libstdcxx-pch --enable-fully-dynamic-string \
     --enable-libstdcxx-time=yes --enable-version-specific-runtime-libs >configure.log 2>&1 &&
     make -j"$(nproc)" -C include >make.log 2>&1 && make -j"$(nproc)" -C libsupc++ >>make.log 2>&1) ||
     fail "the C++ support library did not build; see $work/$triple/libstdc++-v3"
-cp "$work/$triple/libstdc++-v3/libsupc++/.libs/libsupc++.a" "$out/lib/libstdc++.a"
+cp "$work/$triple/libstdc++-v3/libsupc++/.libs/libsupc++.a" "$out/lib/"
 say "C++ support library: ${SECONDS}s"
 
 rm -rf "$work"
 echo "$key" >"$out/stamp"
-say "the 486 runtime is in $out/lib"
+say "the 386 runtime is in $out/lib"

@@ -2,26 +2,23 @@
 # Writes tests/api-lists/DLL.txt: the functions of each system DLL that Hueset imports, so
 # that the shipped file runs on Windows 98, ME, NT 4.0 and 2000. A name is listed when the
 # mingw-w64 headers, under the version guards of those systems (_WIN32_WINNT and WINVER 0x0400;
-# _WIN32_IE 0x0200, the common controls of NT 4.0; __MSVCRT_VERSION__ 0x0600, the msvcrt.dll of
-# Visual C++ 6.0 that they ship), declare or use it as a function and the DLL's import library
-# exports it. The C run-time's
-# start-up names, which no public header declares, are kept by hand in msvcrt-startup.txt.
+# _WIN32_IE 0x0200, the common controls of NT 4.0) declare or use it as a function and the
+# DLL's import library exports it.
 # Usage: tools/make_api_lists.sh   (run again when the toolchain changes)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/tests/api-lists
 triple=i686-w64-mingw32
-defines=(-D_WIN32_WINNT=0x0400 -DWINVER=0x0400 -D_WIN32_IE=0x0200 -D__MSVCRT_VERSION__=0x0600)
+defines=(-D_WIN32_WINNT=0x0400 -DWINVER=0x0400 -D_WIN32_IE=0x0200)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-printf '#include <%s>\n' windows.h commctrl.h commdlg.h stdio.h stdlib.h string.h locale.h signal.h \
-    errno.h wchar.h process.h ctype.h >"$work/all.c"
+printf '#include <%s>\n' windows.h commctrl.h commdlg.h >"$work/all.c"
 "$triple-gcc" -E -P "${defines[@]}" "$work/all.c" -o "$work/all.i"
 grep -oE '\b[A-Za-z_][A-Za-z0-9_]*[[:space:]]*\(' "$work/all.i" | sed -E 's/[[:space:]]*\($//' | sort -u >"$work/declared"
 version=$(dpkg-query -W -f='${Version}' mingw-w64-common 2>/dev/null || echo unknown)
 
-for dll in kernel32 user32 advapi32 msvcrt; do
+for dll in kernel32 user32 advapi32; do
     "$triple-nm" "/usr/$triple/lib/lib$dll.a" 2>/dev/null | grep -oE ' I __imp__[A-Za-z0-9_]+' |
         sed -E 's/ I __imp__//; s/@[0-9]+$//' | sort -u >"$work/exported"
     {
