@@ -10,7 +10,7 @@ cmake --preset release-x86 >/dev/null
 cmake --build --preset release-x86
 cmake --preset test-x64 >/dev/null
 cmake --build --preset test-x64
-# The scheme tests in 32-bit code too, for the runtime the shipped program links.
+# The scheme tests in 32-bit code too, with the toolchain's runtime (the shipped one has a check of its own).
 cmake --preset test-x86 >/dev/null
 cmake --build --preset test-x86
 
