@@ -16,8 +16,10 @@ HuesetProcess::HuesetProcess(const char *exe, int patience, const char *folder)
         ADD_FAILURE() << "cannot start " << path << ": error " << GetLastError();
         return;
     }
-    WaitForInputIdle(process_.hProcess, std::max(patience, 10000));
-    EXPECT_TRUE(Find(process_.dwProcessId, std::max(patience, 10000))) << "the dialog did not show its rows";
+    // The first window of a new prefix can take Wine more than 10 s (seen on a fresh machine).
+    const int start = std::max(patience, 60000);
+    WaitForInputIdle(process_.hProcess, start);
+    EXPECT_TRUE(Find(process_.dwProcessId, start)) << "the dialog did not show its rows";
 }
 
 HuesetProcess::~HuesetProcess()
