@@ -13,6 +13,7 @@ void *malloc(size_t size)
     return HeapAlloc(GetProcessHeap(), 0, size);
 }
 
+// Gives back what malloc took, among it every exception once caught.
 void free(void *block)
 {
     if (block)
@@ -32,11 +33,13 @@ void abort()
     ExitProcess(3);
 }
 
+// The unwinder measures the augmentation strings of the frame tables.
 size_t strlen(const char *s)
 {
     return (size_t)lstrlenA(s);
 }
 
+// A catch clause is matched to the exception's type by comparing the types' names.
 int strcmp(const char *a, const char *b)
 {
     while (*a && *a == *b)
@@ -44,6 +47,7 @@ int strcmp(const char *a, const char *b)
     return (unsigned char)*a - (unsigned char)*b;
 }
 
+// Loading the scheme asks whether a value that fills its buffer holds its terminating zero.
 void *memchr(const void *block, int c, size_t size)
 {
     const unsigned char *p = (const unsigned char *)block;
