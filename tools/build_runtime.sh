@@ -108,12 +108,15 @@ say "libgcc: ${SECONDS}s"
 # Only the language support library (exceptions, new/delete, RTTI) is built: it is all that
 # the program links, and a program needing more of libstdc++ then fails to link, loudly.
 # Without the verbose terminate handler an exception nobody catches ends the program without a
-# message; none can escape, and the handler would bring the demangler and printf along.
+# message; none can escape, and the handler would bring the demangler and printf along. From GCC
+# 13 on, the memory kept for exceptions thrown when the heap is full can be a static buffer,
+# which spares reading its size from the environment at start (getenv, strtoul and two more C
+# functions); earlier GCCs allocate it at start and ignore the option.
 SECONDS=0
 mkdir -p "$work/$triple/libstdc++-v3"
 (cd "$work/$triple/libstdc++-v3" && CFLAGS="$cflags" CXXFLAGS="$cflags" \
     "$src/libstdc++-v3/configure" --build=x86_64-linux-gnu --host=$triple --disable-shared --disable-multilib \
-    --disable-libstdcxx-verbose --disable-libstdcxx-pch --enable-fully-dynamic-string \
+    --disable-libstdcxx-verbose --enable-libstdcxx-static-eh-pool --disable-libstdcxx-pch --enable-fully-dynamic-string \
     --enable-libstdcxx-time=yes --enable-version-specific-runtime-libs >configure.log 2>&1 &&
     make -j"$(nproc)" -C include >make.log 2>&1 && make -j"$(nproc)" -C libsupc++ >>make.log 2>&1) ||
     fail "the C++ support library did not build; see $work/$triple/libstdc++-v3"
