@@ -9,8 +9,7 @@
 # Usage: user_prefix_test.sh SOURCE_DIR    (with DISPLAY and WINEPREFIX set to the tests' own)
 set -euo pipefail
 src=$(cd "$1" && pwd)
-WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
-WINESERVER=$(command -v wineserver64 || echo /usr/lib/wine/wineserver64)
+. "$src/tools/wine-session.sh"
 face='ＭＳ Ｐゴシック'
 failures=0
 fail() { echo "user_prefix_test: $*" >&2; failures=$((failures + 1)); }
@@ -50,13 +49,9 @@ printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
 "$WINE64" notepad </dev/null >/dev/null 2>&1 &
 program=$!
 
-registry() {
-    rm -f "$work/out.reg"
-    "$WINE64" regedit /e "$work/out.reg" "$1" </dev/null >/dev/null 2>&1 && iconv -f UTF-16 -t UTF-8 "$work/out.reg" 2>/dev/null
-}
 # The user's scheme, "Menu" stored as REG_EXPAND_SZ: anything Hueset writes, even the same text,
 # comes back as REG_SZ.
-colors=$(registry 'HKEY_CURRENT_USER\Control Panel\Colors')
+colors=$(wine_registry_values 'HKEY_CURRENT_USER\Control Panel\Colors')
 grep -q '^"Menu"=hex(2):' <<<"$colors" || fail "the user's scheme could not be stored"
 
 # Everything of the user's is as it was (what Hueset writes included), and nothing of the
@@ -64,14 +59,14 @@ grep -q '^"Menu"=hex(2):' <<<"$colors" || fail "the user's scheme could not be s
 expect_untouched() {
     local when=$1
     [ "$(cat "$user/drive_c/marker.txt" 2>/dev/null)" = "the user's own file" ] || fail "$when: the user's file is gone or changed"
-    registry 'HKEY_CURRENT_USER\Software\Hueset user prefix test' | grep -q '^"Mine"="keep"' ||
+    wine_registry_values 'HKEY_CURRENT_USER\Software\Hueset user prefix test' | grep -q '^"Mine"="keep"' ||
         fail "$when: the user's registry value is gone or changed"
-    registry 'HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements' | grep -q "^\"$face\"=\"UsersOwnFont\"" ||
+    wine_registry_values 'HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements' | grep -q "^\"$face\"=\"UsersOwnFont\"" ||
         fail "$when: the user's font replacement is gone or changed"
-    ! registry 'HKEY_CURRENT_USER\Software\Wine\X11 Driver' | grep -q Decorated || fail "$when: a window-manager setting was written"
+    ! wine_registry_values 'HKEY_CURRENT_USER\Software\Wine\X11 Driver' | grep -q Decorated || fail "$when: a window-manager setting was written"
     [ ! -e "$user/drive_c/windows/Fonts/marlett.ttf" ] || fail "$when: a font was copied in"
     [ ! -e "$user/.hueset-ready" ] || fail "$when: the project's stamp was put in"
-    [ "$(registry 'HKEY_CURRENT_USER\Control Panel\Colors')" = "$colors" ] || fail "$when: the user's colors were written"
+    [ "$(wine_registry_values 'HKEY_CURRENT_USER\Control Panel\Colors')" = "$colors" ] || fail "$when: the user's colors were written"
     kill -0 "$program" 2>/dev/null || fail "$when: the user's program was ended"
 }
 

@@ -67,6 +67,18 @@ wine_session_import() {
     rm -f "$reg"
 }
 
+# Prints the values of the current user's key $1 (its lines in an export, UTF-8), nothing when
+# the key is missing. The whole hive is exported: Wine 10's regedit answers the export of a
+# missing key with a message box that waits for a click.
+wine_registry_values() {
+    local exported
+    exported=$(mktemp --suffix=.reg)
+    "$WINE64" regedit /e "$exported" HKEY_CURRENT_USER >/dev/null 2>&1 </dev/null || true
+    iconv -f UTF-16 -t UTF-8 "$exported" 2>/dev/null | tr -d '\r' | key="[$1]" \
+        awk 'on && /^$/ { exit } on; tolower($0) == tolower(ENVIRON["key"]) { on = 1 }'
+    rm -f "$exported"
+}
+
 # Uses the project's own prefix $1 (under build/), making it when missing or half-made, with a
 # wineserver kept alive for the session, the dialog's font mapped and, on this session's own
 # display where no window manager runs, the captions drawn by Wine.
@@ -104,15 +116,12 @@ wine_session_project_prefix() {
 # dialog's font replacement only when none is set.
 wine_session_user_prefix() {
     export WINEPREFIX=$1
-    local key='HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements' exported
-    exported=$(mktemp --suffix=.reg)
-    "$WINE64" regedit /e "$exported" "$key" >/dev/null 2>&1 </dev/null || true
-    if ! iconv -f UTF-16 -t UTF-8 "$exported" 2>/dev/null | grep -q "^\"$hueset_font_face\"="; then
+    local key='HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements'
+    if ! wine_registry_values "$key" | grep -q "^\"$hueset_font_face\"="; then
         echo "wine: your prefix $WINEPREFIX maps no font for the dialog's \"$hueset_font_face\";" \
              "adding the replacement $key \"$hueset_font_face\" = \"$hueset_font\" so that its texts show" >&2
         wine_session_import "[$key]" "\"$hueset_font_face\"=\"$hueset_font\""
     fi
-    rm -f "$exported"
 }
 
 wine_session_end() {
