@@ -26,7 +26,8 @@ runs_32bit_natively() {
     "$WINE32" --version >/dev/null 2>&1 || return 1
     local entry
     for entry in /proc/sys/fs/binfmt_misc/*; do
-        [ -f "$entry" ] && head -n 1 "$entry" | grep -qx enabled &&
+        # register can only be written
+        [ "${entry##*/}" != register ] && [ -f "$entry" ] && head -n 1 "$entry" | grep -qx enabled &&
             grep -q '^interpreter .*qemu-i386' "$entry" && return 1
     done
     return 0
