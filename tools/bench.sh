@@ -41,9 +41,9 @@ measure() {
 }
 echo "64-bit builds:"
 measure "$root/build/test-x64/bin" "$calls"
-if runs_32bit_natively; then
+if runs_32bit_in_seconds; then
     echo "shipped 32-bit builds:"
     measure "$root/$x86" 0
 else
-    echo "shipped 32-bit builds: not measured; this machine runs them only through an emulator, or not at all"
+    echo "shipped 32-bit builds: not measured; this machine runs them only through an emulator older than qemu 10, or not at all"
 fi

@@ -7,10 +7,11 @@
 # that Windows 95 lacks.
 # Usage: build_runtime.sh [OUT]   (default build/runtime-i386; reused while it is complete).
 # The configure step of the shipped build runs it.
-# Leaves OUT/lib with the libraries and OUT/stamp; fetches through a source list of its own,
-# without touching the machine's package configuration.
+# Leaves OUT/lib with the libraries and OUT/stamp, which names the source package used; fetches
+# through a source list of its own, without touching the machine's package configuration.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/tools/archive.sh"
 out=$(mkdir -p "${1:-$root/build/runtime-i386}" && cd "${1:-$root/build/runtime-i386}" && pwd)
 triple=i686-w64-mingw32
 cflags="-O2 -march=i386"
@@ -18,42 +19,41 @@ cflags="-O2 -march=i386"
 say() { echo "build_runtime: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
-# The sources must be those of the installed runtime: Debian names the cross GCC's package
-# version after the gcc-N-source it was built from, followed by its own (12.2.0-14+deb12u1+25.2+b1).
+# The sources are those of the installed runtime where the archive still has them: Debian names
+# the cross GCC's package version after the gcc-N-source it was built from, followed by its own
+# (12.2.0-14+deb12u1+25.2+b1). The archive keeps only the newest gcc-N-source, so after an upload
+# of it that the cross compiler was not rebuilt for, the newest of the same N is taken instead.
 installed() { dpkg-query -W -f='${Version}' "$1" 2>/dev/null || fail "$1 is not installed; run tools/setup.sh"; }
 gcc_version=$(installed gcc-mingw-w64-i686-win32 | sed -E 's/\+[0-9.]+(\+b[0-9]+)?$//')
 gcc_source=gcc-${gcc_version%%.*}-source
-key="$gcc_source $gcc_version $(sha256sum <"$0" | cut -c1-16)"
-if [ -f "$out/stamp" ] && [ "$(cat "$out/stamp")" = "$key" ]; then
-    say "reusing the 386 runtime in $out"
+script=$(cat "$0" "$root/tools/archive.sh" | sha256sum | cut -c1-16)
+if [ -f "$out/stamp" ] && [ "$(sed -n 2p "$out/stamp")" = "$gcc_version $script" ]; then
+    say "reusing the 386 runtime in $out ($(head -n 1 "$out/stamp"))"
     exit 0
 fi
 rm -rf "$out/lib" "$out/stamp" "$out/work"
-mkdir -p "$out/work/apt/lists/partial" "$out/work/apt/cache/archives/partial" "$out/lib"
+mkdir -p "$out/work" "$out/lib"
 work=$out/work
 src=$work/src
 mkdir -p "$src"
 # Sources and build folders differ from build to build; the objects must not carry them.
 cflags="$cflags -ffile-prefix-map=$src=. -ffile-prefix-map=$work=."
 
-# The archive the machine installs from, as its own configuration names it.
-. /etc/os-release
-site=$(apt-get indextargets --format '$(SITE) $(RELEASE) $(COMPONENT)' 2>/dev/null |
-       awk -v r="$VERSION_CODENAME" '$2 == r && $3 == "main" { print $1; exit }')
-[ -n "$site" ] || fail "no Debian archive for $VERSION_CODENAME main in this machine's package sources"
-keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-opts="arch=$(dpkg --print-architecture)"
-[ -f "$keyring" ] && opts="$opts signed-by=$keyring"
-printf 'deb [%s] %s %s main\n' "$opts" "$site" "$VERSION_CODENAME" >"$work/apt/sources.list"
-apt=(apt-get -qq -o "Dir::Etc::SourceList=$work/apt/sources.list" -o Dir::Etc::SourceParts=/nonexistent
-     -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache" -o "APT::Sandbox::User=$(id -un)")
-
 SECONDS=0
-say "fetching from $site ($VERSION_CODENAME main), through a source list of its own in $work/apt:"
-say "  the package $gcc_source $gcc_version (GCC's source)"
-"${apt[@]}" update || fail "cannot read the package lists of $site"
-(cd "$work" && "${apt[@]}" download "$gcc_source=$gcc_version") ||
-    fail "cannot fetch $gcc_source $gcc_version from $site"
+. /etc/os-release
+archive_open "$work" "$VERSION_CODENAME" || fail "cannot read the package lists of the archive"
+offered=$(archive_versions "$gcc_source")
+used=$gcc_version
+if ! grep -qxF "$gcc_version" <<<"$offered"; then
+    used=$(head -n 1 <<<"$offered")
+    [ -n "$used" ] || fail "$archive_site offers no $gcc_source"
+    say "$archive_site no longer has $gcc_source $gcc_version, which the cross compiler was built from;"
+    say "  taking its $gcc_source $used, the same GCC $gcc_version's major version"
+fi
+say "fetching from $archive_site ($VERSION_CODENAME main), through a source list of its own in $work/apt:"
+say "  the package $gcc_source $used (GCC's source)"
+(cd "$work" && "${archive_get[@]}" download "$gcc_source=$used") ||
+    fail "cannot fetch $gcc_source $used from $archive_site"
 gcc_tar=$(dpkg-deb -c "$work"/${gcc_source}_*.deb | grep -o '\./usr/src/gcc-[0-9]*/gcc-[^ ]*\.tar\.xz$') ||
     fail "$gcc_source holds no GCC source tarball"
 dpkg-deb --fsys-tarfile "$work"/${gcc_source}_*.deb | tar -xO "$gcc_tar" |
@@ -124,5 +124,6 @@ cp "$work/$triple/libstdc++-v3/libsupc++/.libs/libsupc++.a" "$out/lib/"
 say "C++ support library: ${SECONDS}s"
 
 rm -rf "$work"
-echo "$key" >"$out/stamp"
+# What the runtime was built from, then what it is reused for.
+printf '%s\n%s\n' "$gcc_source $used, for the cross compiler of GCC $gcc_version" "$gcc_version $script" >"$out/stamp"
 say "the 386 runtime is in $out/lib"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds Hueset and opens it under Wine with its Japanese texts: the shipped
-# 32-bit program where this machine runs 32-bit programs itself, else the 64-bit build of the
-# same sources. Uses $WINEPREFIX when set (to edit that Wine's own colors), else a prefix of the
+# 32-bit program where this machine runs 32-bit programs in seconds (itself, or through qemu 10
+# or later), else the 64-bit build of the same sources. Uses $WINEPREFIX when set (to edit that Wine's own colors), else a prefix of the
 # project's. With no display it runs on a virtual one: it saves a screenshot of the dialog,
 # closes it with Cancel (nothing written) and prints the screenshot's path.
 set -euo pipefail
@@ -11,12 +11,12 @@ cd "$root"
 tools/setup.sh
 . tools/wine-session.sh
 
-if runs_32bit_natively; then
+if runs_32bit_in_seconds; then
     preset=release-x86 wine=$WINE32
 else
     preset=test-x64 wine=$WINE64
     why="this machine runs no 32-bit programs"
-    "$WINE32" --version >/dev/null 2>&1 && why="this machine runs 32-bit programs only through an emulator, where the shipped program takes about a minute to start"
+    "$WINE32" --version >/dev/null 2>&1 && why="this machine runs 32-bit programs only through $(i386_emulator), an emulator older than qemu 10, under which the shipped program takes about a minute to start"
     echo "run: $why; opening the 64-bit build of the same sources instead of the shipped 32-bit Hueset.exe" >&2
 fi
 cmake --preset "$preset" >/dev/null
@@ -61,7 +61,7 @@ fi
 LC_ALL=$hueset_locale setsid "${launch[@]}" >/dev/null 2>&1 &
 hueset=$!
 window=
-# Natively Hueset shows its dialog within a second or two.
+# Hueset shows its dialog within a second or two natively, within a few seconds under qemu 10.
 for _ in $(seq 150); do
     window=$(xdotool search --name '^Hueset( - Wine desktop)?$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     kill -0 "$hueset" 2>/dev/null || break

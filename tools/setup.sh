@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Hueset needs, and lets
-# Wine run the shipped 32-bit program: through user-mode emulation where this kernel cannot
-# run 32-bit x86 code itself. Says what it changes on the system before changing it; removes,
-# downgrades and replaces no package. Uses sudo only when not root; does nothing when all is
-# present.
+# Wine run the shipped 32-bit program: where this kernel cannot run 32-bit x86 code itself,
+# through a qemu runner of the newest version the archive offers (10 or later where it can be
+# had), unpacked into build/qemu-i386 rather than installed. Says what it changes on the system
+# before changing it; removes, downgrades and replaces no package, and leaves an emulator that
+# is set up already as it is. Uses sudo only when not root; does nothing when all is present.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/tools/archive.sh"
+. "$root/tools/wine-session.sh"
 
 packages=(
     cmake ninja-build
@@ -16,7 +20,6 @@ packages=(
     xvfb xdotool imagemagick
     fonts-ipafont-gothic fonts-wine
 )
-WINE32=/usr/lib/wine/wine
 
 sudo=
 [ "$(id -u)" -eq 0 ] || sudo=sudo
@@ -68,22 +71,51 @@ install() {
 install "${packages[@]}"
 
 # The 32-bit loader answers only where 32-bit code runs, natively or emulated.
-"$WINE32" --version >/dev/null 2>&1 && exit 0
-
-install qemu-user-static
+if "$WINE32" --version >/dev/null 2>&1; then
+    emulator=$(i386_emulator)
+    if [ -n "$emulator" ] && ! emulator_is_fast "$emulator"; then
+        say "32-bit programs run here through $emulator ($("$emulator" --version | head -n 1)), which is set up"
+        say "already and is left as it is; it runs them about ten times slower than qemu 10. To have setup"
+        say "register a qemu 10 instead, remove that entry (echo -1 >/proc/sys/fs/binfmt_misc/ENTRY) and run it again."
+    fi
+    exit 0
+fi
 if [ "$(id -u)" -ne 0 ]; then
     say "this kernel cannot run 32-bit programs; as root, setup would enable emulation for them"
     exit 0
 fi
+
+# A runner of qemu's own, unpacked from the newest qemu the archive offers (its backports
+# included): Debian 12's own qemu 7.2 runs Wine's 32-bit half ten times slower than qemu 10.
+# From qemu 9.1 on the static runner is in qemu-user; before, in qemu-user-static. Nothing is
+# installed, so a qemu of the user's, of any version, stays as it is.
+runner_dir=$root/build/qemu-i386
+runner=$runner_dir/qemu-i386
+if [ ! -x "$runner" ]; then
+    . /etc/os-release
+    work=$runner_dir/work
+    archive_open "$work" "$VERSION_CODENAME" "$VERSION_CODENAME-updates" "$VERSION_CODENAME-backports" || exit 1
+    best=
+    for v in $(archive_versions qemu-user) $(archive_versions qemu-user-static); do
+        if [ -z "$best" ] || dpkg --compare-versions "$v" gt "$best"; then best=$v; fi
+    done
+    [ -n "$best" ] || { say "the archive $archive_site offers no qemu for 32-bit programs"; exit 1; }
+    package=qemu-user file=./usr/bin/qemu-i386
+    dpkg --compare-versions "$best" ge 1:9.1 || package=qemu-user-static file=./usr/bin/qemu-i386-static
+    say "unpacking the i386 runner of $package $best (from $archive_site) into $runner_dir; nothing is installed"
+    (cd "$work" && "${archive_get[@]}" download "$package=$best") || { say "cannot fetch $package $best"; exit 1; }
+    dpkg-deb --fsys-tarfile "$work"/"${package}"_*.deb | tar -xO "$file" >"$runner.part"
+    chmod +x "$runner.part" && mv "$runner.part" "$runner"
+    rm -rf "$work"
+fi
+emulator_is_fast "$runner" || say "$("$runner" --version | head -n 1) is the newest qemu the archive offers; 32-bit programs will run about ten times slower than with qemu 10"
+
 binfmt=/proc/sys/fs/binfmt_misc
 if [ ! -e "$binfmt/register" ]; then
     say "mounting binfmt_misc (system-wide, until the next boot)"
     mount -t binfmt_misc binfmt_misc "$binfmt"
 fi
-if [ ! -e "$binfmt/qemu-i386" ]; then
-    say "registering qemu-i386-static for 32-bit x86 programs (system-wide, until the next boot)"
-    # F: the kernel opens the emulator now, so it also works in other mount namespaces.
-    printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' \
-        >"$binfmt/register"
-fi
+say "registering $runner as hueset-i386, the runner of 32-bit x86 programs (system-wide, until the next boot)"
+# F: the kernel opens the runner now, so it also works in other mount namespaces.
+printf ':hueset-i386:M::%s:%s:%s:F' "$I386_ELF_MAGIC" "$I386_ELF_MASK" "$runner" >"$binfmt/register"
 "$WINE32" --version >/dev/null 2>&1 || say "32-bit programs still cannot run here"

@@ -21,16 +21,35 @@ hueset_font=IPAPGothic
 xvfb_pid=       # the virtual display this session started
 session_server= # the prefix whose wineserver this session started
 
-# Whether 32-bit x86 programs run here without an emulator that binfmt_misc hands them to.
-runs_32bit_natively() {
-    "$WINE32" --version >/dev/null 2>&1 || return 1
-    local entry
+# What binfmt_misc matches a 32-bit x86 program by: the ELF header of an i386 executable.
+I386_ELF_MAGIC='\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
+I386_ELF_MASK='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
+
+# The runner that binfmt_misc hands 32-bit x86 programs to, if any.
+i386_emulator() {
+    local entry magic
+    magic="magic $(printf '%s' "$I386_ELF_MAGIC" | tr -d '\\x')"
     for entry in /proc/sys/fs/binfmt_misc/*; do
         # register can only be written
         [ "${entry##*/}" != register ] && [ -f "$entry" ] && head -n 1 "$entry" | grep -qx enabled &&
-            grep -q '^interpreter .*qemu-i386' "$entry" && return 1
+            grep -qx "$magic" "$entry" && sed -n 's/^interpreter //p' "$entry" && return 0
     done
     return 0
+}
+
+# Whether runner $1 is a qemu of version 10 or later, under which a 32-bit program starts in seconds.
+emulator_is_fast() {
+    local major
+    major=$("$1" --version 2>/dev/null | sed -n '1s/^qemu-[^ ]* version \([0-9]*\)\..*/\1/p')
+    [ -n "$major" ] && [ "$major" -ge 10 ]
+}
+
+# Whether 32-bit x86 programs start here in seconds: natively, or under a qemu 10 or later.
+runs_32bit_in_seconds() {
+    "$WINE32" --version >/dev/null 2>&1 || return 1
+    local emulator
+    emulator=$(i386_emulator)
+    [ -z "$emulator" ] || emulator_is_fast "$emulator"
 }
 
 # Starts Xvfb on a free display number and points DISPLAY at it.
