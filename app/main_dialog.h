@@ -22,6 +22,7 @@ int InitColorList(HWND hwndList);
 void PrepareColorList(HWND hwndList);
 
 // system_dlls.cpp
+void RestrictDllSearch();
 FARPROC FindSystemFunction(const char *dll, const char *function);
 BOOL StartCommonControls();
 

@@ -9,7 +9,7 @@ typedef void(WINAPI *InitCommonControlsProc)();
 // Takes the program's and the current folder out of the search for every DLL loaded later,
 // also by the system's own DLLs, where this Windows can: the calls are looked up, since
 // Windows 95, 98, NT 4.0 and 2000 (and XP before its first service pack) lack them.
-static void RestrictDllSearch()
+void RestrictDllSearch()
 {
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     SetDefaultDllDirectoriesProc setDefault =
@@ -42,11 +42,10 @@ FARPROC FindSystemFunction(const char *dll, const char *function)
     return GetProcAddress(hmod, function);
 }
 
-// Narrows the DLL search, then loads and initialises the common controls from the system
-// folder. Returns FALSE when they cannot be had.
+// Loads and initialises the common controls from the system folder. Returns FALSE when they
+// cannot be had.
 BOOL StartCommonControls()
 {
-    RestrictDllSearch();
     InitCommonControlsProc initCommonControls =
         (InitCommonControlsProc)(void *)FindSystemFunction("comctl32.dll", "InitCommonControls");
     if (!initCommonControls)

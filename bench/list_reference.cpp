@@ -20,6 +20,7 @@ void OnReferenceInit(HWND hDlg)
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
+    RestrictDllSearch();
     if (StartCommonControls())
         DialogBoxParamA(hInstance, MAKEINTRESOURCEA(IDD_MAIN), NULL, ReferenceDlgProc, 0);
     return 0;

@@ -12,10 +12,11 @@
 
 #include <gtest/gtest.h>
 
-class ClipboardTest : public ::testing::Test {
+class ClipboardTest : public ProgramTest {
 protected:
     void SetUp() override
     {
+        ProgramTest::SetUp();
         scheme_.StoreTestScheme();
         ClearClipboard();
     }
@@ -24,9 +25,9 @@ protected:
     SavedScheme scheme_;
 };
 
-TEST_F(ClipboardTest, CopiedColorArrivesFormattedAndEnablesApply)
+TEST_P(ClipboardTest, CopiedColorArrivesFormattedAndEnablesApply)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     app.ClickRow("Hilight");
     app.ExpectCopied(RGB(44, 0, 0));
@@ -40,9 +41,9 @@ TEST_F(ClipboardTest, CopiedColorArrivesFormattedAndEnablesApply)
     EXPECT_TRUE(app.ApplyEnabled()) << "Copy disabled Apply";
 }
 
-TEST_F(ClipboardTest, EmptyRowCopiesBlackAndTheSameColorStillEnablesApply)
+TEST_P(ClipboardTest, EmptyRowCopiesBlackAndTheSameColorStillEnablesApply)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     app.ClickRow("Scrollbar");
     app.ExpectCopied(RGB(10, 100, 200));
@@ -55,11 +56,11 @@ TEST_F(ClipboardTest, EmptyRowCopiesBlackAndTheSameColorStillEnablesApply)
     EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Menu") == "0 0 0"; }));
 }
 
-TEST_F(ClipboardTest, ColorTravelsBetweenTwoRunningCopies)
+TEST_P(ClipboardTest, ColorTravelsBetweenTwoRunningCopies)
 {
-    HuesetProcess first;
+    HuesetProcess first(GetParam());
     ASSERT_TRUE(first.Started());
-    HuesetProcess second;
+    HuesetProcess second(GetParam());
     ASSERT_TRUE(second.Started());
     // Side by side: both open centred, one over the other.
     SetWindowPos(first.hwnd(), NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -74,9 +75,9 @@ TEST_F(ClipboardTest, ColorTravelsBetweenTwoRunningCopies)
 
 // After each paste the same row is copied: the list handles the copy after the paste, so the
 // color copied is the row's once the paste has been dealt with.
-TEST_F(ClipboardTest, OtherDataOnTheClipboardPastesNothing)
+TEST_P(ClipboardTest, OtherDataOnTheClipboardPastesNothing)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     const COLORREF menu = DistinctColor(IndexOfColor("Menu"));
     app.ClickRow("Menu");
@@ -98,9 +99,9 @@ TEST_F(ClipboardTest, OtherDataOnTheClipboardPastesNothing)
 }
 
 // After each key Tab moves the focus on, which shows that the key before it was handled.
-TEST_F(ClipboardTest, KeysTypedOnAButtonDoNothing)
+TEST_P(ClipboardTest, KeysTypedOnAButtonDoNothing)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     app.ClickRow("Menu");
     PressKey(VK_TAB);
@@ -121,6 +122,8 @@ TEST_F(ClipboardTest, KeysTypedOnAButtonDoNothing)
     EXPECT_EQ("14 104 204", app.TextOf("Menu")) << "Ctrl+V on a button pasted";
     EXPECT_FALSE(app.ApplyEnabled());
 }
+
+INSTANTIATE_FOR_BOTH_BUILDS(ClipboardTest);
 
 // In-process: the clipboard refusing, and what becomes of the block.
 static struct {

@@ -15,9 +15,13 @@
 #include <string>
 #include <vector>
 
-class ColorPickerTest : public ::testing::Test {
+class ColorPickerTest : public ProgramTest {
 protected:
-    void SetUp() override { scheme_.StoreTestScheme(); }
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        scheme_.StoreTestScheme();
+    }
     void OpenPickerOn(const HuesetProcess &app, const char *name)
     {
         DoubleClick(app.RowPoint(app.RowOf(name)));
@@ -26,9 +30,9 @@ protected:
     SavedScheme scheme_;
 };
 
-TEST_F(ColorPickerTest, OpensFullyOpenOnTheRowsColorAndCancelChangesNothing)
+TEST_P(ColorPickerTest, OpensFullyOpenOnTheRowsColorAndCancelChangesNothing)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     OpenPickerOn(app, "Hilight");
     Picker picker(app);
@@ -44,9 +48,9 @@ TEST_F(ColorPickerTest, OpensFullyOpenOnTheRowsColorAndCancelChangesNothing)
     EXPECT_FALSE(app.ApplyEnabled());
 }
 
-TEST_F(ColorPickerTest, ConfirmingWritesTheFormattedColorAndEnablesApply)
+TEST_P(ColorPickerTest, ConfirmingWritesTheFormattedColorAndEnablesApply)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
 
     // An empty row opens on black; confirming it unchanged still writes it.
@@ -77,9 +81,9 @@ TEST_F(ColorPickerTest, ConfirmingWritesTheFormattedColorAndEnablesApply)
     EXPECT_TRUE(app.ApplyEnabled());
 }
 
-TEST_F(ColorPickerTest, CustomColorsStartWhiteAndAreOfferedAgainForAnotherRow)
+TEST_P(ColorPickerTest, CustomColorsStartWhiteAndAreOfferedAgainForAnotherRow)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
 
     OpenPickerOn(app, "Menu");
@@ -100,6 +104,8 @@ TEST_F(ColorPickerTest, CustomColorsStartWhiteAndAreOfferedAgainForAnotherRow)
     second.Press(IDOK);
     EXPECT_TRUE(WaitUntil([&] { return app.TextOf("Scrollbar") == "1 2 3"; }));
 }
+
+INSTANTIATE_FOR_BOTH_BUILDS(ColorPickerTest);
 
 // What the program hands the picker at every call, seen in-process.
 static struct {

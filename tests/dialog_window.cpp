@@ -32,14 +32,14 @@ POINT DialogWindow::SelectionPoint() const
     return point;
 }
 
-void DialogWindow::ClickRow(const char *name) const
+void DialogWindow::ClickRow(const char *name, CallSite) const
 {
     int row = RowOf(name);
     Click(RowPoint(row));
     EXPECT_TRUE(WaitUntil([&] { return Selected() == row; }, patience_)) << name << " was not selected";
 }
 
-bool DialogWindow::CopyRowOnto(const char *from, const char *to) const
+bool DialogWindow::CopyRowOnto(const char *from, const char *to, CallSite) const
 {
     ClickRow(from);
     PressWithCtrl('C');
@@ -48,7 +48,7 @@ bool DialogWindow::CopyRowOnto(const char *from, const char *to) const
     return WaitUntil([&] { return ApplyEnabled(); }, patience_);
 }
 
-void DialogWindow::ExpectCopied(COLORREF expected, const std::function<void()> &copy) const
+void DialogWindow::ExpectCopied(COLORREF expected, const std::function<void()> &copy, CallSite) const
 {
     DWORD since = GetClipboardSequenceNumber();
     copy ? copy() : PressWithCtrl('C');
@@ -57,20 +57,20 @@ void DialogWindow::ExpectCopied(COLORREF expected, const std::function<void()> &
     EXPECT_EQ(expected, copied);
 }
 
-void DialogWindow::PasteOnRow(const char *name) const
+void DialogWindow::PasteOnRow(const char *name, CallSite) const
 {
     SelectRowWithKeys(name);
     PressWithCtrl('V');
     EXPECT_TRUE(WaitUntil([&] { return ApplyEnabled(); }, patience_)) << "the paste did not enable Apply";
 }
 
-void DialogWindow::OpenMenu(const std::function<void()> &open) const
+void DialogWindow::OpenMenu(const std::function<void()> &open, CallSite) const
 {
     open();
     ASSERT_TRUE(WaitUntil([&] { return PopupMenu() != NULL; }, patience_)) << "no menu";
 }
 
-void DialogWindow::ChooseFromMenu(int item) const
+void DialogWindow::ChooseFromMenu(int item, CallSite) const
 {
     for (int i = 0; i < item; i++)
         PressKey(VK_DOWN);
@@ -78,7 +78,7 @@ void DialogWindow::ChooseFromMenu(int item) const
     EXPECT_TRUE(WaitUntil([&] { return PopupMenu() == NULL; }, patience_)) << "the menu stayed open";
 }
 
-void DialogWindow::SelectRowWithKeys(const char *name) const
+void DialogWindow::SelectRowWithKeys(const char *name, CallSite) const
 {
     std::vector<std::string> names = ListedNames();
     int row = (int)(std::find(names.begin(), names.end(), name) - names.begin());
@@ -120,7 +120,7 @@ POINT DialogWindow::TopRowPoint() const
     return { header.left + 20, header.bottom + GetSystemMetrics(SM_CYSMICON) / 2 };
 }
 
-void DialogWindow::ExpectSaveFailureMessage() const
+void DialogWindow::ExpectSaveFailureMessage(CallSite) const
 {
     HWND box = NULL;
     ASSERT_TRUE(WaitUntil([&] { return (box = OwnedDialog()) != NULL; }, patience_)) << "no message";

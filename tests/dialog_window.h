@@ -1,7 +1,6 @@
 // The Hueset dialog as a person and a test see it from outside: its windows, the rows of its
 // list, and the platform's own windows that it opens. Reading a row's texts goes through memory
-// in the dialog's process, as for any other program's list; the rest needs no such memory, so
-// it also serves for a process run under emulation, whose memory Wine cannot reach.
+// in the dialog's process, as for any other program's list.
 #pragma once
 
 #include "list_reader.h"
@@ -19,19 +18,19 @@ public:
     int Selected() const { return (int)SendMessageA(list_, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
     POINT RowPoint(int row) const; // a screen point inside the row, scrolled into view
     POINT SelectionPoint() const;  // a point of the selected row's background, past its text
-    void ClickRow(const char *name) const; // selects the row with a real click
+    void ClickRow(const char *name, CallSite = CallSite()) const; // selects the row with a real click
     // Selects the named row with Home and the down arrow, in the list of every color.
-    void SelectRowWithKeys(const char *name) const;
+    void SelectRowWithKeys(const char *name, CallSite = CallSite()) const;
     // Copies one row's color onto another with the list's keys; whether Apply became enabled.
-    bool CopyRowOnto(const char *from, const char *to) const;
+    bool CopyRowOnto(const char *from, const char *to, CallSite = CallSite()) const;
     // Runs a copy (Ctrl+C unless given) and expects the clipboard to receive the color.
-    void ExpectCopied(COLORREF expected, const std::function<void()> &copy = nullptr) const;
+    void ExpectCopied(COLORREF expected, const std::function<void()> &copy = nullptr, CallSite = CallSite()) const;
     // Selects the named row with the keys and pastes with Ctrl+V; expects Apply enabled.
-    void PasteOnRow(const char *name) const;
+    void PasteOnRow(const char *name, CallSite = CallSite()) const;
     // Opens the context menu (open right-clicks or presses a key) and expects it shown.
-    void OpenMenu(const std::function<void()> &open) const;
+    void OpenMenu(const std::function<void()> &open, CallSite = CallSite()) const;
     // Leaves the open menu with the keys, as a keyboard user does: item 1 Copy, 2 Paste, 0 none.
-    void ChooseFromMenu(int item) const;
+    void ChooseFromMenu(int item, CallSite = CallSite()) const;
     bool ApplyEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
     HWND Focus() const;            // the keyboard focus in the dialog's thread
     HWND OwnedDialog() const;      // a dialog box the Hueset dialog owns, such as the picker
@@ -40,7 +39,7 @@ public:
     int patience() const { return patience_; }
     // Expects the message of a failed save: one box with the dialog's caption; dismisses it with
     // Enter and expects Apply enabled and the focus on a control a keyboard user can go on from.
-    void ExpectSaveFailureMessage() const;
+    void ExpectSaveFailureMessage(CallSite = CallSite()) const;
 
 protected:
     // Waits for a visible dialog captioned "Hueset" of the given process whose list is filled.

@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <stdlib.h>
 #include <string>
 
-HuesetProcess::HuesetProcess(const char *exe, int patience, const char *folder)
+HuesetProcess::HuesetProcess(const char *exe, int patience, const char *folder, CallSite)
 {
     patience_ = patience;
     std::string path = exe ? exe : BesideThisProgram("Hueset.exe");
@@ -40,4 +41,14 @@ DWORD HuesetProcess::WaitForExit(int timeoutMs)
     if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0)
         GetExitCodeProcess(process_.hProcess, &code);
     return code;
+}
+
+void SkipWithout32BitCode()
+{
+    if (const char *why = getenv("HUESET_NO_32BIT")) {
+        const char *ci = getenv("CI");
+        if (ci && !strcmp(ci, "true"))
+            FAIL() << "the 32-bit programs must run in CI, but " << why;
+        GTEST_SKIP() << why;
+    }
 }

@@ -7,7 +7,7 @@
 #include <stdlib.h>
 #include <string>
 
-std::vector<COLORREF> LiveColors()
+std::vector<COLORREF> LiveColors(CallSite)
 {
     std::string output;
     if (RunProgram("\"" + BesideThisProgram("print_syscolors.exe") + "\"", &output) != 0) {

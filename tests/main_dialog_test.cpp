@@ -25,10 +25,11 @@ static COLORREF ScreenPixel(POINT point)
 
 // The tests' scheme stored with REG_EXPAND_SZ values, so that a value the program writes (as
 // REG_SZ) can be told from one it left alone.
-class MainDialogTest : public ::testing::Test {
+class MainDialogTest : public ProgramTest {
 protected:
     void SetUp() override
     {
+        ProgramTest::SetUp();
         scheme_.StoreTestScheme(REG_EXPAND_SZ);
         liveBefore_ = LiveColors();
     }
@@ -63,9 +64,9 @@ protected:
     std::vector<COLORREF> liveBefore_;
 };
 
-TEST_F(MainDialogTest, ListsTheSchemeInTwoColumnsWithApplyDisabled)
+TEST_P(MainDialogTest, ListsTheSchemeInTwoColumnsWithApplyDisabled)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
 
     EXPECT_EQ(ListedNames(), app.Names());
@@ -96,9 +97,9 @@ TEST_F(MainDialogTest, ListsTheSchemeInTwoColumnsWithApplyDisabled)
     EXPECT_TRUE(WaitUntil([&] { return app.Selected() == menu; }));
 }
 
-TEST_F(MainDialogTest, OkWritesEveryRowWithTextAppliesEveryRowAndExitsWithZero)
+TEST_P(MainDialogTest, OkWritesEveryRowWithTextAppliesEveryRowAndExitsWithZero)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     ClickWindow(app.Item(IDOK));
     EXPECT_EQ(0u, app.WaitForExit());
@@ -106,9 +107,9 @@ TEST_F(MainDialogTest, OkWritesEveryRowWithTextAppliesEveryRowAndExitsWithZero)
     ExpectApplied(true);
 }
 
-TEST_F(MainDialogTest, EnterActsAsOk)
+TEST_P(MainDialogTest, EnterActsAsOk)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     app.ClickRow("Menu");
     PressKey(VK_RETURN);
@@ -116,12 +117,12 @@ TEST_F(MainDialogTest, EnterActsAsOk)
     ExpectWritten(true);
 }
 
-TEST_F(MainDialogTest, CancelEscapeAndTheCloseBoxWriteNothingWithOrWithoutAnEdit)
+TEST_P(MainDialogTest, CancelEscapeAndTheCloseBoxWriteNothingWithOrWithoutAnEdit)
 {
     for (const char *way : { "Cancel", "Escape", "close box" }) {
         for (bool edited : { false, true }) {
             SCOPED_TRACE(std::string(way) + (edited ? " after an edit" : " without an edit"));
-            HuesetProcess app;
+            HuesetProcess app(GetParam());
             ASSERT_TRUE(app.Started());
             if (edited)
                 ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window"));
@@ -146,9 +147,9 @@ TEST_F(MainDialogTest, CancelEscapeAndTheCloseBoxWriteNothingWithOrWithoutAnEdit
     }
 }
 
-TEST_F(MainDialogTest, ApplyFromTheKeyboardSavesAppliesAndKeepsTheKeyboard)
+TEST_P(MainDialogTest, ApplyFromTheKeyboardSavesAppliesAndKeepsTheKeyboard)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window")) << "the edit did not enable Apply";
 
@@ -174,9 +175,9 @@ TEST_F(MainDialogTest, ApplyFromTheKeyboardSavesAppliesAndKeepsTheKeyboard)
     EXPECT_EQ(RGB(20, 110, 210), LiveColors()[IndexOfColor("Window")]);
 }
 
-TEST_F(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)
+TEST_P(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     // With Apply disabled, Refresh leaves it disabled.
     scheme_.SetText("Menu", "7 8 9");
@@ -201,9 +202,9 @@ TEST_F(MainDialogTest, RefreshReloadsTheStoredTextsAndLeavesApplyAlone)
     EXPECT_EQ(0u, app.WaitForExit());
 }
 
-TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
+TEST_P(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
 {
-    HuesetProcess app;
+    HuesetProcess app(GetParam());
     ASSERT_TRUE(app.Started());
     ASSERT_TRUE(app.CopyRowOnto("ActiveBorder", "Window")) << "the edit did not enable Apply";
     // The user's key is gone, so it cannot be opened for writing.
@@ -228,6 +229,8 @@ TEST_F(MainDialogTest, SaveThatCannotOpenTheKeySaysSoAndKeepsTheEditsUntilItCan)
     EXPECT_EQ("20 110 210", scheme_.Text("Window"));
     EXPECT_EQ((DWORD)REG_SZ, scheme_.Type("Menu"));
 }
+
+INSTANTIATE_FOR_BOTH_BUILDS(MainDialogTest);
 
 // The clipboard format refused, and counted.
 static volatile LONG g_formatsRefused;

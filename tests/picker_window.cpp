@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-Picker::Picker(const DialogWindow &owner) : patience_(owner.patience())
+Picker::Picker(const DialogWindow &owner, CallSite) : patience_(owner.patience())
 {
     // A program that dies on the way (a crash) is reported at once, not after all the patience.
     WaitUntil([&] { return (hwnd_ = owner.OwnedDialog()) != NULL || !IsWindow(owner.hwnd()); }, patience_);
@@ -23,7 +23,7 @@ std::string Picker::Rgb() const
     return Field(PICKER_RED) + " " + Field(PICKER_GREEN) + " " + Field(PICKER_BLUE);
 }
 
-void Picker::Type(const char *red, const char *green, const char *blue) const
+void Picker::Type(const char *red, const char *green, const char *blue, CallSite) const
 {
     const struct { int id; const char *digits; } fields[] = {
         { PICKER_RED, red }, { PICKER_GREEN, green }, { PICKER_BLUE, blue } };
@@ -46,7 +46,7 @@ void Picker::ClickCustom(int n) const
     Click({ area.left + (n % 8) * dx + dx / 3, area.top + (n / 8) * dy + dy / 3 });
 }
 
-void Picker::Press(int id) const
+void Picker::Press(int id, CallSite) const
 {
     id == PICKER_ESCAPE ? PressKey(VK_ESCAPE) : ClickWindow(GetDlgItem(hwnd_, id));
     bool closes = id == IDOK || id == IDCANCEL || id == PICKER_ESCAPE;

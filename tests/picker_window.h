@@ -13,16 +13,16 @@ enum { PICKER_ESCAPE = 0, PICKER_RED = 706, PICKER_GREEN = 707, PICKER_BLUE = 70
 class Picker {
 public:
     // Waits, with the owner's patience, for the color dialog that owner opens.
-    explicit Picker(const DialogWindow &owner);
+    explicit Picker(const DialogWindow &owner, CallSite = CallSite());
     HWND hwnd() const { return hwnd_; }
 
     std::string Rgb() const; // "R G B" as the three fields show it
     // Types the three components into their fields.
-    void Type(const char *red, const char *green, const char *blue) const;
+    void Type(const char *red, const char *green, const char *blue, CallSite = CallSite()) const;
     // Clicks custom color n of 16: two rows of eight, filled column by column.
     void ClickCustom(int n) const;
     // Clicks a button or presses Escape; for OK, Cancel and Escape, waits for the dialog to close.
-    void Press(int id) const;
+    void Press(int id, CallSite = CallSite()) const;
 
 private:
     std::string Field(int id) const;

@@ -1,5 +1,6 @@
 // Hueset.exe's resources, read back from the built program with the platform's resource calls.
 #include <windows.h>
+#include "hueset_process.h"
 #include "resource.h"
 #include "test_windows.h"
 
@@ -270,10 +271,4 @@ TEST_P(ResourcesTest, EveryResourceIsJapaneseAndThereIsNoManifest)
     }
 }
 
-static std::string ExeName(const ::testing::TestParamInfo<const char *> &)
-{
-    return "Hueset";
-}
-
-INSTANTIATE_TEST_SUITE_P(TestBuild, ResourcesTest, ::testing::Values((const char *)nullptr), ExeName);
-INSTANTIATE_TEST_SUITE_P(Shipped, ResourcesTest, ::testing::Values(HUESET_SHIPPED_EXE), ExeName);
+INSTANTIATE_FOR_BOTH_BUILDS(ResourcesTest);
