@@ -31,5 +31,5 @@ archive_open() {
 
 # archive_versions PACKAGE: every version of PACKAGE the opened lists offer, one a line.
 archive_versions() {
-    "${archive_cache[@]}" madison "$1" 2>/dev/null | awk -F' [|] ' '{ print $2 }'
+    "${archive_cache[@]}" madison "$1" 2>/dev/null | awk -F'|' '{ gsub(/[[:space:]]/, "", $2); print $2 }'
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Writes tests/api-lists/DLL.txt: the functions of each system DLL that Hueset imports, so
+# Writes tests/shipped/api-lists/DLL.txt: the functions of each system DLL that Hueset imports, so
 # that the shipped file runs on Windows 98, ME, NT 4.0 and 2000. A name is listed when the
 # mingw-w64 headers, under the version guards of those systems (_WIN32_WINNT and WINVER 0x0400;
 # _WIN32_IE 0x0200, the common controls of NT 4.0) declare or use it as a function and the
@@ -7,7 +7,7 @@
 # Usage: tools/make_api_lists.sh   (run again when the toolchain changes)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$root/tests/api-lists
+out=$root/tests/shipped/api-lists
 triple=i686-w64-mingw32
 defines=(-D_WIN32_WINNT=0x0400 -DWINVER=0x0400 -D_WIN32_IE=0x0200)
 work=$(mktemp -d)

@@ -5,6 +5,7 @@
 #include "platform_colors.h"
 #include "scheme.h"
 #include "scratch_registry.h"
+#include "stored_texts.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -81,45 +82,15 @@ TEST_F(LoadColorsTest, FailedVersionQueryListsTheColorsEveryVersionHas)
     EXPECT_EQ(ListedNames(40000), list_.Names());
 }
 
-TEST_F(LoadColorsTest, ShowsEachValueAsTextUpToItsFirstZero)
+TEST_F(LoadColorsTest, ShowsEachValueAsTextUpToItsFirstZeroAndNeverTheRowBefore)
 {
-    static const char thirtyOne[] = "1234567890123456789012345678901";
-    static const char thirtyTwo[] = "12345678901234567890123456789012";
-    const DWORD dwordText = 0x00333231, dwordFull = 0x34333231;
-    static const struct {
-        const char *name; DWORD type; const void *data; DWORD cb; const char *shown;
-    } cases[] = {
-        { "ButtonFace",     REG_SZ,     "212 208 200", 12, "212 208 200" },
-        { "ButtonText",     REG_SZ,     thirtyOne,     32, thirtyOne },   // 31 characters: whole
-        { "ButtonShadow",   REG_SZ,     thirtyTwo,     33, "" },          // 33 bytes: unreadable
-        { "ButtonLight",    REG_BINARY, thirtyTwo,     32, "" },          // 32 bytes, no zero
-        { "ButtonHilight",  REG_BINARY, thirtyOne,     32, thirtyOne },   // 32 bytes ending in zero
-        { "GrayText",       REG_BINARY, "1 2\0junk",   8,  "1 2" },
-        { "Hilight",        REG_DWORD,  &dwordText,    4,  "123" },
-        { "HilightText",    REG_DWORD,  &dwordFull,    4,  "1234" },
-        { "InfoText",       REG_SZ,     "",            1,  "" },
-        { "Menu",           REG_EXPAND_SZ, "4 5 6",    6,  "4 5 6" },
-    };
-    for (const auto &c : cases)
-        registry_.Set(c.name, c.type, c.data, c.cb);
+    for (int i = 0; i < STORED_TEXTS; i++)
+        registry_.Set(StoredTexts[i].name, StoredTexts[i].type, StoredTexts[i].data, StoredTexts[i].cb);
 
     EXPECT_EQ(1, LoadColors(list_.hwnd()));
-    for (const auto &c : cases)
-        EXPECT_EQ(c.shown, list_.TextOf(c.name)) << c.name;
+    for (int i = 0; i < STORED_TEXTS; i++)
+        EXPECT_EQ(StoredTexts[i].shown, list_.TextOf(StoredTexts[i].name)) << StoredTexts[i].name;
     EXPECT_EQ("", list_.TextOf("Window")) << "a missing value shows as an empty row";
-}
-
-TEST_F(LoadColorsTest, UnterminatedValueNeverShowsTheRowBefore)
-{
-    // Rows are read in catalog order into one buffer: ActiveBorder, then ActiveTitle.
-    registry_.SetText("ActiveBorder", "101 102 103 104 105 106 107");
-    registry_.Set("ActiveTitle", REG_BINARY, "7 8", 3);
-    registry_.SetText("AppWorkSpace", "201 202 203 204 205 206 207");
-    registry_.Set("Background", REG_SZ, "9 9", 3);
-
-    LoadColors(list_.hwnd());
-    EXPECT_EQ("7 8", list_.TextOf("ActiveTitle"));
-    EXPECT_EQ("9 9", list_.TextOf("Background"));
 }
 
 TEST_F(LoadColorsTest, MissingKeyEmptiesTheListAndFails)

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the two GCC libraries that the shipped 32-bit program links besides its own start-up
-# (app/startup.cpp): libgcc with its unwinder, and the C++ language support library, for the
+# (startup.cpp beside this script): libgcc with its unwinder, and the C++ language support library, for the
 # 386 and a single thread, from Debian's own source of the very GCC installed (the ordinary
 # package gcc-N-source), with the installed cross compiler. Debian's prebuilt libraries hold
 # Pentium Pro instructions (cmov, fcomi) and, built for threads, the 486's cmpxchg and calls
 # that Windows 95 lacks.
-# Usage: build_runtime.sh [OUT]   (default build/runtime-i386; reused while it is complete).
+# Usage: build_gcc_libraries.sh [OUT]   (default build/runtime-i386; reused while it is complete).
 # The configure step of the shipped build runs it.
 # Leaves OUT/lib with the libraries and OUT/stamp, which names the source package used; fetches
 # through a source list of its own, without touching the machine's package configuration.
@@ -16,7 +16,7 @@ out=$(mkdir -p "${1:-$root/build/runtime-i386}" && cd "${1:-$root/build/runtime-
 triple=i686-w64-mingw32
 cflags="-O2 -march=i386"
 
-say() { echo "build_runtime: $*" >&2; }
+say() { echo "build_gcc_libraries: $*" >&2; }
 fail() { say "$*"; exit 1; }
 
 # The sources are those of the installed runtime where the archive still has them: Debian names

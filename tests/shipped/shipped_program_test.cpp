@@ -38,21 +38,23 @@ TEST_F(ThirtyTwoBit, SaveFailuresTravelAsExceptionsIn32BitCode)
     EXPECT_NE(std::string::npos, output.find("NoMemoryForEitherArrayAppliesNothing")) << output;
 }
 
-// The shipped start-up and runtime carry a failed save's exception, and end the program at once
-// with the code 3 when an exception is not caught (runtime_check.cpp says how).
-TEST_F(ThirtyTwoBit, ShippedRuntimeCarriesSaveFailuresAndEndsOnAnUncaughtException)
+// Every function of the shipped program's runtime does its part, a failed save's exception among
+// them, and the program ends at once with the code 3 when an exception is not caught
+// (runtime_check.cpp says how); the argument must not reach WinMain.
+TEST_F(ThirtyTwoBit, EveryFunctionOfTheShippedRuntimeHoldsAndAnUncaughtExceptionEndsIt)
 {
     std::string output;
-    EXPECT_EQ(3u, RunProgram(std::string("\"") + HUESET_RUNTIME_CHECK + "\"", &output, PATIENCE_MS))
+    EXPECT_EQ(3u, RunProgram(std::string("\"") + HUESET_RUNTIME_CHECK + "\" an-argument", &output, PATIENCE_MS))
         << "any other code is the line of the check that failed";
     EXPECT_EQ("every check held", output) << "an exception ended the program before the last check";
 }
 
 // The DLLs that Hueset loads, or that those load by the ordinary search order, which Windows
-// does not keep as KnownDLLs, and the C runtime's, which Windows 95 lacks: a copy of one beside
-// the program or in its current folder would be found first. Wine is told to prefer such a
-// copy, as Windows does.
-static const char *const PLANTED[] = { "msvcrt.dll", "comctl32.dll", "comdlg32.dll", "shell32.dll", "shlwapi.dll", "winspool.drv",
+// does not keep as KnownDLLs: a copy of one beside the program or in its current folder would be
+// found first. Wine is told to prefer such a copy, as Windows does. Not msvcrt.dll: the program
+// imports no C runtime, and a planted one would import itself (the planted DLL links the C
+// runtime) and never leave a mark, while Wine's own DLLs, which load it, would fail to start.
+static const char *const PLANTED[] = { "comctl32.dll", "comdlg32.dll", "shell32.dll", "shlwapi.dll", "winspool.drv",
                                        "compstui.dll", "uxtheme.dll", "imm32.dll", "ole32.dll", "rpcrt4.dll" };
 
 // The shipped program is run as people run it from their downloads folder: a copy there, beside
