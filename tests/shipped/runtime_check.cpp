@@ -30,7 +30,7 @@ static bool g_exitHandlerRan;   // a function handed to atexit was run
 static decltype(&HeapAlloc) g_realHeapAlloc;
 static decltype(&HeapFree) g_realHeapFree;
 
-// Two constructors, which the start-up must run in the order they stand.
+// Two constructors, which the start-up must run (one entry of its table runs both, in order).
 static struct First { First() { g_constructed = g_constructed * 10 + 1; } } g_first;
 static struct Second { Second() { g_constructed = g_constructed * 10 + 2; } } g_second;
 
