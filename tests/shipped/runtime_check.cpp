@@ -19,20 +19,29 @@
 #include <stdlib.h>
 #include <string.h>
 
-static int g_heapCallsLeft;     // HeapAlloc calls that still succeed; -1 for every one
-static bool g_refuseWrites;     // RegSetValueExA fails
-static int g_writes;            // values written
-static int g_applied;           // SetSysColors calls seen
-static COLORREF g_appliedFirst; // the first color of the last of them
-static int g_blocksHeld;         // blocks the heap gave and did not get back
-static int g_constructed;       // the constructors below, in the order they ran
-static bool g_exitHandlerRan;   // a function handed to atexit was run
+static int g_heapCallsLeft;        // HeapAlloc calls that still succeed; -1 for every one
+static bool g_refuseWrites;        // RegSetValueExA fails
+static int g_writes;               // values written
+static int g_applied;              // SetSysColors calls seen
+static COLORREF g_appliedFirst;    // the first color of the last of them
+static int g_blocksHeld;           // blocks the heap gave and did not get back
+static bool g_caughtInConstructor; // the constructor below caught its own exception
+static bool g_exitHandlerRan;      // a function handed to atexit was run
 static decltype(&HeapAlloc) g_realHeapAlloc;
 static decltype(&HeapFree) g_realHeapFree;
 
-// Two constructors, which the start-up must run (one entry of its table runs both, in order).
-static struct First { First() { g_constructed = g_constructed * 10 + 1; } } g_first;
-static struct Second { Second() { g_constructed = g_constructed * 10 + 2; } } g_second;
+// A constructor that throws and catches: the start-up must run the constructors, and this one
+// after the one that hands the unwinder the frame tables, or nothing catches its exception.
+static struct Throwing {
+    Throwing()
+    {
+        try {
+            throw 1;
+        } catch (int) {
+            g_caughtInConstructor = true;
+        }
+    }
+} g_throwing;
 
 static LPVOID WINAPI RationedHeapAlloc(HANDLE heap, DWORD flags, SIZE_T size)
 {
@@ -123,7 +132,7 @@ static int RowNamed(HWND list, const char *name)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
 {
     // The start-up.
-    CHECK(g_constructed == 12);
+    CHECK(g_caughtInConstructor);
     CHECK(instance == GetModuleHandleA(NULL) && previous == NULL);
     CHECK(commandLine && !commandLine[0]);
     CHECK(show == SW_SHOWMINNOACTIVE);

@@ -20,7 +20,9 @@ HuesetProcess::HuesetProcess(const char *exe, int patience, const char *folder, 
     // The first window of a new prefix can take Wine more than 10 s (seen on a fresh machine).
     const int start = std::max(patience, 60000);
     WaitForInputIdle(process_.hProcess, start);
-    EXPECT_TRUE(Find(process_.dwProcessId, start)) << "the dialog did not show its rows";
+    EXPECT_TRUE(Find(process_.dwProcessId, start))
+        << "the dialog did not show its rows; its window " << (hwnd_ ? "showed" : "did not show")
+        << ", and the program's exit code is " << WaitForExit(0) << " (" << STILL_ACTIVE << ": still running)";
 }
 
 HuesetProcess::~HuesetProcess()
