@@ -71,8 +71,10 @@ protected:
         std::string overrides = oldOverrides_.empty() ? "" : oldOverrides_ + ";";
         for (std::string folder : { downloads_, current_ }) {
             CreateDirectoryA(folder.c_str(), NULL);
-            for (const char *dll : PLANTED)
+            for (const char *dll : PLANTED) {
+                DeleteFileA((folder + "\\" + dll + ".loaded").c_str()); // left by a run that was stopped
                 ASSERT_TRUE(CopyFileA(HUESET_PLANTED_DLL_X86, (folder + "\\" + dll).c_str(), FALSE)) << dll;
+            }
         }
         for (const char *dll : PLANTED)
             overrides += std::string(dll) + (dll == PLANTED[std::size(PLANTED) - 1] ? "=n,b" : ",");
