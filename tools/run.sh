@@ -62,8 +62,9 @@ LC_ALL=$hueset_locale setsid "${launch[@]}" >/dev/null 2>&1 &
 hueset=$!
 window=
 # Hueset shows its dialog within a second or two natively, within a few seconds under qemu 10.
+# The dialog's own window: a desktop of Hueset's own shows before the dialog does.
 for _ in $(seq 150); do
-    window=$(xdotool search --name '^Hueset( - Wine desktop)?$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    window=$(xdotool search --name '^Hueset$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     kill -0 "$hueset" 2>/dev/null || break
     sleep 0.2
 done
@@ -80,6 +81,13 @@ import -window "$window" "$shot"
 # Escape is the dialog's Cancel. A click in the middle (on the list) first makes the dialog the
 # active window, also inside a desktop of Wine's own, which passes on keys only to that.
 xdotool mousemove --window "$window" $((width / 2)) $((height / 2)) click 1 key Escape 2>/dev/null
-wait "$hueset"
+for _ in $(seq 150); do
+    kill -0 "$hueset" 2>/dev/null || break
+    sleep 0.2
+done
+if kill -0 "$hueset" 2>/dev/null; then
+    echo "run: Hueset did not close on Escape within 30 s; it was ended. The screenshot is $shot" >&2
+    exit 1
+fi
 hueset=
 echo "$shot"
